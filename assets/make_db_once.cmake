@@ -1,0 +1,6 @@
+if(NOT EXISTS "${DB}")
+  execute_process(COMMAND "${TOOL}" "${SCHEMA}" "${DB}" RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "could not create ${DB}")
+  endif()
+endif()

@@ -1,0 +1,39 @@
+#include "data/DataUnit.h"
+#include "mainwindow/AppContext.h"
+#include "mainwindow/MainUnit.h"
+#include "platform/Clock.h"
+#include "platform/SingleInstance.h"
+#include "scheduler/ActiveTaskList.h"
+
+#include <QApplication>
+#include <QDir>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("CorvinaDesktop"));
+    QApplication::setApplicationDisplayName(QStringLiteral("青雀日程助手"));
+    QApplication::setApplicationVersion(QStringLiteral("3.25.0.0"));
+
+    // Everything the program uses lies beside the executable.
+    const QString programDir = QDir(QCoreApplication::applicationDirPath()).absolutePath() + QLatin1Char('/');
+
+    SingleInstance instance(programDir);
+    if (instance.notifyRunning())
+        return 0;
+    instance.listen();
+
+    SystemClock clock;
+    TDataModule1 DataModule1;
+    TActiveTaskList activeList;
+    TAppContext ctx;
+    ctx.vars = LoadMainVars(programDir);
+    ctx.clock = &clock;
+    ctx.data = &DataModule1;
+    ctx.activeList = &activeList;
+
+    TMainForm MainForm(ctx);
+    QObject::connect(&instance, &SingleInstance::activationRequested, &MainForm, &TMainForm::ShowFromTray);
+    MainForm.show();
+    return app.exec();
+}

@@ -1,0 +1,84 @@
+#pragma once
+// The main window: top strip, the eight tabs, the status bar and the three
+// one-second timers. Rules live in core; this class wires widgets to them.
+#include "mainwindow/AppContext.h"
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+class QStatusBar;
+class QTabWidget;
+class QTableView;
+class QTimer;
+class QGroupBox;
+
+class TMainForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit TMainForm(TAppContext &ctx, QWidget *parent = nullptr);
+    ~TMainForm() override;
+
+    TAppContext &context() { return m_ctx; }
+
+    // Reloads the active task list (the home tab's grid). Throws EDatabaseError.
+    void AddMaingrid();
+    // Reloads the row set of one kind's tab (kind index 0..4) with state 0 or 1.
+    void resfgriddata(int stype, int tasktype);
+
+    // Brings the window to the front (a second start of the program asks for this).
+    void ShowFromTray();
+
+    // ---- widgets of the frame
+    QWidget *BannerArea = nullptr; // 468 x 21 at 8, 8: the banner's place in the top strip
+    QLabel *loginLabel = nullptr;
+    QLabel *sWebLabel1 = nullptr;
+    QPushButton *MainButton = nullptr;
+    QTabWidget *sPageControl1 = nullptr;
+    QWidget *sTabSheet1 = nullptr; // 首页
+    QWidget *sTabSheet2 = nullptr; // 今日日程
+    QWidget *sTabSheet3 = nullptr; // 闹钟任务
+    QWidget *sTabSheet4 = nullptr; // 倒计时器
+    QWidget *sTabSheet5 = nullptr; // 执行程序
+    QWidget *sTabSheet6 = nullptr; // 定时关机
+    QWidget *sTabSheet7 = nullptr; // 名站导航
+    QWidget *sTabSheet8 = nullptr; // 精品展厅
+    QLabel *MainGridCaption = nullptr; // "近期任务"
+    QTableView *MainStringGrid = nullptr;
+    QGroupBox *sGroupBox1 = nullptr; // 快速新建
+    QStatusBar *StatusBar1 = nullptr;
+    QLabel *StatusPanel0 = nullptr;
+    QLabel *StatusPanel1 = nullptr;
+    QLabel *StatusPanel2 = nullptr;
+
+    // ---- timers (1000 ms, running from creation)
+    QTimer *CheckTimer = nullptr;
+    QTimer *Timer1 = nullptr;
+    QTimer *Timerouttimer = nullptr;
+
+    // ---- task tabs
+
+    // ---- scheduler and alerts
+
+    // ---- window shell, tray and menus
+
+    // ---- note, skins, web panels, updates
+
+public slots:
+    void CheckTimerTimer();
+    void Timer1Timer();
+    void TimeroutTimerTimer();
+
+protected:
+    void showEvent(QShowEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
+
+private:
+    void buildFrame();
+    void buildHomeTab();
+    void FormCreate();
+    void FormShow();
+    void FormClose();
+
+    TAppContext &m_ctx;
+};
