@@ -2,6 +2,7 @@
 #include "mainwindow/AppContext.h"
 #include "mainwindow/MainUnit.h"
 #include "platform/Clock.h"
+#include "platform/DesktopShell.h"
 #include "platform/SingleInstance.h"
 #include "scheduler/ActiveTaskList.h"
 
@@ -24,6 +25,7 @@ int main(int argc, char *argv[])
     instance.listen();
 
     SystemClock clock;
+    DesktopShell shell;
     TDataModule1 DataModule1;
     TActiveTaskList activeList;
     TAppContext ctx;
@@ -31,6 +33,7 @@ int main(int argc, char *argv[])
     ctx.clock = &clock;
     ctx.data = &DataModule1;
     ctx.activeList = &activeList;
+    ctx.shell = &shell;
 
     TMainForm MainForm(ctx);
     QObject::connect(&instance, &SingleInstance::activationRequested, &MainForm, &TMainForm::ShowFromTray);

@@ -1,6 +1,7 @@
 #include "mainwindow/MainUnit.h"
 
 #include "data/DataUnit.h"
+#include "platform/Clock.h"
 #include "scheduler/ActiveTaskList.h"
 
 #include <QCloseEvent>
@@ -75,6 +76,7 @@ void TMainForm::buildFrame()
         sPageControl1->addTab(*s.w, QString::fromUtf16(s.caption));
     }
     buildHomeTab();
+    buildTaskTabs();
 
     StatusBar1 = named(new QStatusBar(this), "StatusBar1");
     StatusBar1->setSizeGripEnabled(false);
@@ -99,6 +101,8 @@ void TMainForm::buildFrame()
     connect(CheckTimer, &QTimer::timeout, this, &TMainForm::CheckTimerTimer);
     connect(Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
     connect(Timerouttimer, &QTimer::timeout, this, &TMainForm::TimeroutTimerTimer);
+    setupScheduler();
+    buildShell();
     CheckTimer->start();
     Timer1->start();
     Timerouttimer->start();
@@ -134,6 +138,7 @@ void TMainForm::FormCreate()
 {
     sPageControl1->setCurrentIndex(0);                           // step 1
     MainStringGrid->clearSelection();                            // step 3: no row shows as selected
+    setupWebPanels();                                            // step 4
     // steps 5 to 7 ran in LoadMainVars before the window was made.
     // step 9: the task database beside the program
     m_ctx.data->ADOConnection1.setDatabaseFile(TDataModule1::DatabasePath(m_ctx.vars.ProgramDir));
@@ -150,16 +155,6 @@ void TMainForm::FormCreate()
 void TMainForm::AddMaingrid()
 {
     m_ctx.activeList->AddMaingrid(*m_ctx.data);
-}
-
-void TMainForm::resfgriddata(int stype, int tasktype)
-{
-    TRowSet *rs = m_ctx.data->rowSetForKind(tasktype);
-    if (!rs)
-        return;
-    rs->Close();
-    rs->SetSQL(Statements::TabList(stype, tasktype));
-    rs->Open();
 }
 
 void TMainForm::ShowFromTray()
@@ -181,6 +176,10 @@ void TMainForm::FormShow()
 {
     if (m_ctx.vars.StartupShown)
         return;
+    if (m_ctx.ShowNote)
+        m_ctx.ShowNote();
+    if (m_ctx.clock && m_ctx.clock->now().date().day() == 1 && m_ctx.CheckUpdate)
+        m_ctx.CheckUpdate();
     m_ctx.vars.StartupShown = true;
 }
 
@@ -190,10 +189,10 @@ void TMainForm::closeEvent(QCloseEvent *e)
     e->accept();
 }
 
-void TMainForm::FormClose() {}
+void TMainForm::FormClose()
+{
+    if (m_ctx.SaveNote)
+        m_ctx.SaveNote();
+}
 
-void TMainForm::CheckTimerTimer() {}
-
-void TMainForm::Timer1Timer() {}
-
-void TMainForm::TimeroutTimerTimer() {}
+void TMainForm::setupWebPanels() {}

@@ -56,13 +56,15 @@ public:
     QTimer *Timer1 = nullptr;
     QTimer *Timerouttimer = nullptr;
 
-    // ---- task tabs
+    // ---- task tabs (MainUnitTabs.cpp)
 
-    // ---- scheduler and alerts
+    // ---- scheduler and alerts (MainUnitScheduler.cpp)
 
-    // ---- window shell, tray and menus
+    // ---- window shell, tray, menus, status bar (MainUnitShell.cpp)
 
-    // ---- note, skins, web panels, updates
+    // ---- web panels (webpanels/)
+
+    // ---- note, skins, updates
 
 public slots:
     void CheckTimerTimer();
@@ -74,6 +76,12 @@ protected:
     void closeEvent(QCloseEvent *e) override;
 
 private:
+    // Each part of the window builds its own widgets, in its own file.
+    void buildTaskTabs();   // MainUnitTabs.cpp
+    void setupScheduler();  // MainUnitScheduler.cpp
+    void buildShell();      // MainUnitShell.cpp
+    void setupWebPanels();  // start-up step 4
+
     void buildFrame();
     void buildHomeTab();
     void FormCreate();
