@@ -21,7 +21,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
 #include <QSoundEffect>
 #include <QTimeEdit>
 #include <QUrl>
@@ -173,9 +172,9 @@ void TTaskEditorForm::build()
     Button2->setGeometry(FieldRight - 80, buttonsY, 80, 26);
     connect(Button1, &QPushButton::clicked, this, &TTaskEditorForm::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TTaskEditorForm::Button2Click);
-    // Ctrl+Enter saves from anywhere, the content box included.
-    for (const QKeySequence &k : {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)})
-        connect(new QShortcut(k, this), &QShortcut::activated, this, &TTaskEditorForm::Button1Click);
+    // Ctrl+Enter saves from anywhere, the content box (where Enter is a line break) included.
+    if (Memo1)
+        Memo1->installEventFilter(this);
 }
 
 QRadioButton *TTaskEditorForm::repeatButton(int code) const
@@ -276,8 +275,27 @@ void TTaskEditorForm::showEvent(QShowEvent *e)
     sEdit1->selectAll();
 }
 
+static bool isCtrlEnter(const QKeyEvent *e)
+{
+    return (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)
+        && (e->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier;
+}
+
+bool TTaskEditorForm::eventFilter(QObject *watched, QEvent *e)
+{
+    if (watched == Memo1 && e->type() == QEvent::KeyPress && isCtrlEnter(static_cast<QKeyEvent *>(e))) {
+        Button1Click();
+        return true;
+    }
+    return QDialog::eventFilter(watched, e);
+}
+
 void TTaskEditorForm::keyPressEvent(QKeyEvent *e)
 {
+    if (isCtrlEnter(e)) {
+        Button1Click();
+        return;
+    }
     if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
         Button2Click();
         return;
