@@ -325,7 +325,9 @@ void TTaskEditorForm::Button1Click()
 {
     TaskEditor::SaveHooks hooks;
     hooks.AddMaingrid = [this] {
-        if (m_ctx.activeList)
+        if (addMaingrid)
+            addMaingrid();
+        else if (m_ctx.activeList)
             m_ctx.activeList->AddMaingrid(*m_ctx.data);
     };
     hooks.ReloadTab = [this] { reloadTab(); };

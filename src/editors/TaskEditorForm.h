@@ -50,7 +50,9 @@ public:
     std::function<QString(QWidget *parent, const QString &filter)> pickFile; // empty: cancelled
     std::function<void(const QString &text)> showMessage;
     std::function<void(const QString &file)> playWave;
-    // The countdown editor's tab reload: resfgriddata(stype, kind) of the main window.
+    // The reloads after a write: the main window's AddMaingrid (empty: the context's active
+    // list) and, for the countdown editor, its resfgriddata(stype, kind).
+    std::function<void()> addMaingrid;
     std::function<void(int stype, int kindIndex)> resfgriddata;
 
     // ---- controls (objectName = member name; absent ones are nullptr)

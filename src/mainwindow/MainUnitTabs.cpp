@@ -79,8 +79,10 @@ void TMainForm::buildTaskTabs()
     TimeForm = CreateTaskEditor(Vocab::TabCountdown, m_ctx, this);
     ExeForm = CreateTaskEditor(Vocab::TabProgram, m_ctx, this);
     OffForm = CreateTaskEditor(Vocab::TabShutdown, m_ctx, this);
-    for (TTaskEditorForm *e : {ClockForm, TodaysetForm, TimeForm, ExeForm, OffForm})
+    for (TTaskEditorForm *e : {ClockForm, TodaysetForm, TimeForm, ExeForm, OffForm}) {
+        e->addMaingrid = [this] { AddMaingrid(); };
         e->resfgriddata = [this](int stype, int kind) { resfgriddata(stype, kind); };
+    }
 
     struct Spec {
         int kind;

@@ -234,6 +234,16 @@ TEST(TaskEditorForm, CancelStopsThePlayerOnlyWhereThereIsASoundRow)
         EXPECT_EQ(e.app.player.calls.contains(QStringLiteral("Close")), e.form->kind().hasSoundRow()) << kind;
         EXPECT_EQ(e.form->result(), QDialog::Rejected);
     }
+    // The close box writes nothing and leaves a preview playing.
+    Editor closeBox(Vocab::TabAlarm);
+    closeBox.form->PrepareNew();
+    closeBox.form->sEdit1->setText(QStringLiteral("x"));
+    closeBox.form->show();
+    EXPECT_TRUE(closeBox.form->close());
+    EXPECT_FALSE(closeBox.form->isVisible());
+    EXPECT_TRUE(closeBox.app.player.calls.isEmpty());
+    EXPECT_EQ(closeBox.app.count(), 0);
+
     Editor noPlayer(Vocab::TabAlarm);
     noPlayer.app.ctx.MediaPlayer1 = nullptr;
     noPlayer.form->Button2Click(); // no player: nothing to stop
