@@ -5,12 +5,15 @@
 #include "editors/TaskEditorForm.h"
 #include "editors/TaskEditorLogic.h"
 #include "editors/TaskGridModel.h"
+#include "mainwindow/MainConfig.h"
+#include "mainwindow/MainUnit.h"
 #include "platform/Clock.h"
 #include "scheduler/ActiveTaskList.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>
 #include <QSqlDatabase>
+#include <QTabWidget>
 #include <benchmark/benchmark.h>
 #include <memory>
 
@@ -161,3 +164,44 @@ static void BM_ListOnly10k(benchmark::State &state)
         t.list.AddMaingrid(t.dm);
 }
 BENCHMARK(BM_ListOnly10k)->Unit(benchmark::kMillisecond);
+
+// The same change saved from the alarm editor of a main window whose grids show the lists.
+static void BM_MainWindowSave10k(benchmark::State &state)
+{
+    app();
+    TestProgramDir dir;
+    {
+        TDataModule1 seed;
+        seed.ADOConnection1.setDatabaseFile(dir.databaseFile());
+        seed.ADOConnection1.Open();
+        QSqlDatabase db = QSqlDatabase::database(seed.ADOConnection1.connectionName());
+        db.transaction();
+        for (int i = 0; i < 10000; ++i) {
+            TestTask t;
+            t.title = QStringLiteral("任务%1").arg(i);
+            t.xhtype = QStringLiteral("3");
+            InsertTestTask(seed, t);
+        }
+        db.commit();
+    }
+    FixedClock clock(Now);
+    TDataModule1 dm;
+    TActiveTaskList list;
+    TAppContext ctx;
+    ctx.vars = LoadMainVars(dir.path());
+    ctx.clock = &clock;
+    ctx.data = &dm;
+    ctx.activeList = &list;
+    TMainForm form(ctx);
+    form.show();
+    form.sPageControl1->setCurrentWidget(form.sTabSheet3);
+    TTaskEditorForm *editor = form.ClockForm;
+    editor->PrepareChange(TaskEditor::RecordFromRowSet(dm.ADOClock));
+    editor->showMessage = [&](const QString &m) { state.SkipWithError(m.toUtf8().constData()); };
+    for (auto _ : state) {
+        editor->Button1Click();
+        QApplication::processEvents();
+    }
+    state.counters["rows"] = dm.ADOClock.RecordCount();
+}
+BENCHMARK(BM_MainWindowSave10k)->Unit(benchmark::kMillisecond);
