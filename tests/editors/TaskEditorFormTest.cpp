@@ -390,3 +390,33 @@ TEST(TaskEditorForm, AwkwardTextsRoundTrip)
         EXPECT_EQ(f->sEdit1->text(), QString(t).replace(QLatin1Char('\n'), QLatin1Char(' ')));
     }
 }
+
+TEST(TaskEditorForm, ScheduleWavePreviewRunsOnTheRealBackend)
+{
+    UiApp app;
+    std::unique_ptr<TTaskEditorForm> f(CreateTaskEditor(Vocab::TabSchedule, app.ctx, nullptr));
+    // A short silent PCM wave, made here.
+    QByteArray wav;
+    auto u32 = [&](quint32 v) { for (int i = 0; i < 4; ++i) wav.append(char((v >> (8 * i)) & 0xff)); };
+    auto u16 = [&](quint16 v) { wav.append(char(v & 0xff)).append(char(v >> 8)); };
+    const quint32 samples = 800;
+    wav.append("RIFF");
+    u32(36 + samples * 2);
+    wav.append("WAVEfmt ");
+    u32(16);
+    u16(1);
+    u16(1);
+    u32(8000);
+    u32(16000);
+    u16(2);
+    u16(16);
+    wav.append("data");
+    u32(samples * 2);
+    wav.append(QByteArray(int(samples * 2), '\0'));
+    app.dir.writeFile(QStringLiteral("Music/silence.wav"), wav);
+    f->sEdit2->setText(app.dir.file(QStringLiteral("Music/silence.wav")));
+    f->Button4Click(); // fire and forget: returns at once
+    f->Button2Click(); // 取消 leaves it alone and stops only the media player
+    EXPECT_EQ(app.player.calls, QStringList{QStringLiteral("Close")});
+    QCoreApplication::processEvents();
+}
