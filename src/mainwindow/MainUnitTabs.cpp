@@ -84,7 +84,7 @@ void TMainForm::buildTaskTabs()
         e->resfgriddata = [this](int stype, int kind) { resfgriddata(stype, kind); };
     }
 
-    struct Spec {
+    struct TabParts {
         int kind;
         QWidget *sheet;
         const char *filterName;
@@ -95,7 +95,7 @@ void TMainForm::buildTaskTabs()
         QPushButton **add, **edit, **del;
         bool scrollBars;
     };
-    const Spec specs[] = {
+    const TabParts parts[] = {
         {Vocab::TabSchedule, sTabSheet2, "sComboBox2", "Today", &sComboBox2, &TodayStringGrid, &TodayGridModel,
          &TodayaddButton, &TodayeditButton, &TodaydelButton, true},
         {Vocab::TabAlarm, sTabSheet3, "sComboBox1", "Clock", &sComboBox1, &ClockStringGrid, &ClockGridModel,
@@ -108,7 +108,7 @@ void TMainForm::buildTaskTabs()
          &TimeaddButton, &TimeeditButton, &TimedelButton, false},
     };
     // Everything lies left of x 433 and above y 233 of the tab: the rest belongs to the web panels.
-    for (const Spec &s : specs) {
+    for (const TabParts &s : parts) {
         const QString prefix = QString::fromLatin1(s.prefix);
         auto *box = named(new QComboBox(s.sheet), QString::fromLatin1(s.filterName));
         box->setEditable(true); // typed text selects no item
