@@ -90,6 +90,7 @@ void TTaskEditorForm::build()
     AdvDateTimePicker1 = named(new QDateEdit(this), "AdvDateTimePicker1");
     AdvDateTimePicker1->setDisplayFormat(Vocab::DateFormat);
     AdvDateTimePicker1->setCalendarPopup(true);
+    AdvDateTimePicker1->setDateRange(QDate(100, 1, 1), QDate(9999, 12, 31)); // any stored date survives a change
     AdvDateTimePicker1->setGeometry(FieldX, RowTime, 120, 24);
     AdvDateTimePicker2 = named(new QTimeEdit(this), "AdvDateTimePicker2");
     AdvDateTimePicker2->setDisplayFormat(Vocab::TimeFormat);
