@@ -25,6 +25,7 @@ QLabel *line(QWidget *parent, const char *name, int y, int height)
     l->setFont(f);
     l->setStyleSheet(QStringLiteral("color: black;"));
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    l->setTextFormat(Qt::PlainText); // a title or content is shown as typed, never as markup
     return l;
 }
 

@@ -122,7 +122,8 @@ TEST(Reminder, IsFilledSoundsFirstAndDoneFinishesAOneShotTask)
             EXPECT_EQ(f->size(), QSize(484, 338));
             EXPECT_EQ(f->sLabel1->text(), QStringLiteral("[日程]开会"));
             EXPECT_EQ(f->sLabel2->text(), QStringLiteral("阳历 2026-12-11 08:00:00"));
-            EXPECT_EQ(f->sLabel3->text(), QStringLiteral("十点 三楼"));
+            EXPECT_EQ(f->sLabel3->text(), QStringLiteral("十点 <b>三楼</b>"));
+            EXPECT_EQ(f->sLabel3->textFormat(), Qt::PlainText);
             EXPECT_EQ(f->Edit1->text(), id);
             EXPECT_EQ(f->Edit2->text(), QStringLiteral("1"));
             EXPECT_FALSE(f->Edit1->isVisible());
@@ -138,7 +139,7 @@ TEST(Reminder, IsFilledSoundsFirstAndDoneFinishesAOneShotTask)
         });
     });
     d.showhint(QStringLiteral("[日程]开会"), QStringLiteral("阳历"), QStringLiteral("2026-12-11 08:00:00"),
-               QStringLiteral("十点 三楼"), id, QStringLiteral("1"), false);
+               QStringLiteral("十点 <b>三楼</b>"), id, QStringLiteral("1"), false);
     EXPECT_TRUE(seen.isNull()); // gone once its modal display ended
     EXPECT_EQ(app.player.calls, QStringList{"Close"});
     EXPECT_EQ(app.stype(id), QStringLiteral("1"));
