@@ -40,7 +40,7 @@ bool isOnce(const QString &xh) { return xh == Vocab::RepeatOnce; }
 
 // The copy and, for a one-shot task, the finishing of the original land together:
 // a failed insert leaves the original active.
-bool postpone(TAppContext &ctx, const QString &insert, const QString &id, const QString &xh)
+bool postpone(TAppContext &ctx, const QString &insert, const QString &id, const QString &xh, int kindIndex)
 {
     TQuery &q = ctx.data->ADO2;
     bool landed = false;
@@ -53,6 +53,8 @@ bool postpone(TAppContext &ctx, const QString &insert, const QString &id, const 
         });
         landed = true;
         ctx.activeList->AddMaingrid(*ctx.data);
+        // the kind's tab lists the copy (and no longer the finished original)
+        ReloadKindTab(ctx, kindIndex);
     } catch (const EDatabaseError &) {
         // nothing landed, or only the reload failed: either way no message
     }
@@ -153,7 +155,7 @@ bool PostponeReminder(TAppContext &ctx, const QString &heading, const QString &c
     const QString time = Vocab::TimeText(at.time());
     const QString insert = Statements::InsertPostponed(kind, TitleOfHeading(heading), content, date,
                                                        date + QLatin1Char(' ') + time, Vocab::CalendarSolar, time);
-    return postpone(ctx, insert, id, xh);
+    return postpone(ctx, insert, id, xh, Vocab::indexForKindWord(kind));
 }
 
 bool TaskExists(TAppContext &ctx, const QString &id)
@@ -205,7 +207,7 @@ bool PostponeShutdown(TAppContext &ctx, const QString &heading, const QString &i
     const QString insert = Statements::InsertPostponedShutdown(Vocab::KindShutdown, TitleOfHeading(heading), date,
                                                                date + QLatin1Char(' ') + time, Vocab::CalendarSolar,
                                                                time);
-    return postpone(ctx, insert, id, xh);
+    return postpone(ctx, insert, id, xh, Vocab::TabShutdown);
 }
 
 } // namespace Alerts

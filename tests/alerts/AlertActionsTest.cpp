@@ -112,6 +112,7 @@ TEST(ReminderPostpone, AWeekOnAOneShotAlarmReplacesItWithACopyThatShowsItsNewTim
     const QString id = c.add(t);
     ASSERT_TRUE(Alerts::PostponeReminder(c.ctx, QStringLiteral("[闹钟]O'Brien 起床"), QStringLiteral("该起床了"), id,
                                          QStringLiteral("1"), 11));
+    EXPECT_EQ(c.reloadedTabs, QList<int>{1});
     EXPECT_EQ(c.field(QStringLiteral("select stype from Task where id=") + id), QStringLiteral("1"));
     QSqlQuery q(c.db());
     q.exec(QStringLiteral("select tasktype,taskname,taskmemo,taskdate,tasktime,tasktimetype,xhtype,tasktemptime,stype "
@@ -148,6 +149,7 @@ TEST(ReminderPostpone, AFailedInsertLeavesTheOriginalActive)
     EXPECT_FALSE(Alerts::PostponeShutdown(c.ctx, QStringLiteral("[关机]起床"), id, QStringLiteral("1"), 0));
     EXPECT_EQ(c.count(QStringLiteral("stype='0'")), 1);
     EXPECT_EQ(c.count(QStringLiteral("1=1")), 1);
+    EXPECT_TRUE(c.reloadedTabs.isEmpty());
     // No delay chosen (or a heading of no reminder kind): nothing is written.
     EXPECT_FALSE(Alerts::PostponeReminder(c.ctx, QStringLiteral("[闹钟]起床"), QString(), id, QStringLiteral("1"), -1));
     EXPECT_FALSE(Alerts::PostponeReminder(c.ctx, QStringLiteral("起床"), QString(), id, QStringLiteral("1"), 0));
