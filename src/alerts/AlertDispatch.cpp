@@ -4,6 +4,7 @@
 #include "alerts/HintUnit.h"
 #include "alerts/OffHintUnit.h"
 #include "mainwindow/AppContext.h"
+#include "scheduler/ActiveTaskList.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -57,9 +58,15 @@ void TAlertDispatch::showNextQueued()
         return;
     // From the event loop, once the handler that ended the count has returned.
     QTimer::singleShot(0, this, [this] {
-        if (m_queue.isEmpty() || m_off->counting() || m_off->isVisible())
+        if (m_off->counting() || m_off->isVisible())
             return;
-        const Alert next = m_queue.takeFirst();
-        showOff(next);
+        // A waiting task may have been finished, changed into another kind or deleted meanwhile.
+        while (!m_queue.isEmpty()) {
+            const Alert next = m_queue.takeFirst();
+            if (m_ctx.activeList && m_ctx.activeList->containsId(next.tid)) {
+                showOff(next);
+                return;
+            }
+        }
     });
 }

@@ -357,6 +357,7 @@ TEST(ShutdownWarning, ASecondAlertWaitsForTheRunningCountdown)
     App app;
     const QString first = app.add(u"关机", u"一", "3");
     const QString second = app.add(u"关机", u"二", "3");
+    const QString gone = app.add(u"关机", u"删", "3");
     TAlertDispatch d(app.ctx, nullptr);
     TOffHintForm *w = d.OffHintForm();
     QStringList shown;
@@ -368,8 +369,12 @@ TEST(ShutdownWarning, ASecondAlertWaitsForTheRunningCountdown)
             return;
         shown << w->sLabel1->text() + QLatin1Char(' ') + w->Edit1->text();
         if (shown.size() == 1) {
-            showWarning(d, second, "3", QStringLiteral("二")); // a nested tick raises another
-            EXPECT_EQ(d.queuedShutdowns(), 1);
+            showWarning(d, gone, "3", QStringLiteral("删")); // nested ticks raise two more
+            showWarning(d, second, "3", QStringLiteral("二"));
+            EXPECT_EQ(d.queuedShutdowns(), 2);
+            QSqlQuery q(QSqlDatabase::database(app.dm.ADOConnection1.connectionName()));
+            q.exec(QStringLiteral("delete from Task where id=") + gone); // deleted on its tab meanwhile
+            app.list.AddMaingrid(app.dm);
             EXPECT_EQ(w->sLabel1->text(), QStringLiteral("[关机]一"));
             EXPECT_EQ(w->Edit1->text(), first);
         }
