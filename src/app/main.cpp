@@ -1,3 +1,4 @@
+#include "alerts/QtMediaPlayer.h"
 #include "data/DataUnit.h"
 #include "mainwindow/AppContext.h"
 #include "mainwindow/MainUnit.h"
@@ -34,6 +35,11 @@ int main(int argc, char *argv[])
     ctx.data = &DataModule1;
     ctx.activeList = &activeList;
     ctx.shell = &shell;
+    // the sound players: alerts and previews, and the hourly chime
+    TMediaPlayer MediaPlayer1;
+    TMediaPlayer MediaPlayer2;
+    ctx.MediaPlayer1 = &MediaPlayer1;
+    ctx.MediaPlayer2 = &MediaPlayer2;
 
     TMainForm MainForm(ctx);
     QObject::connect(&instance, &SingleInstance::activationRequested, &MainForm, &TMainForm::ShowFromTray);

@@ -4,6 +4,7 @@
 #include "mainwindow/AppContext.h"
 
 #include <QWidget>
+#include <memory>
 
 class QLabel;
 class QPushButton;
@@ -12,6 +13,9 @@ class QTabWidget;
 class QTableView;
 class QTimer;
 class QGroupBox;
+class TAlertDispatch;
+class TDueCheck;
+class TOffHintForm;
 
 class TMainForm : public QWidget {
     Q_OBJECT
@@ -112,6 +116,12 @@ public:
     void FilterOfKindChanged(int kindIndex);
 
     // ---- scheduler and alerts (MainUnitScheduler.cpp)
+    // Raises a due task: a reminder (off false) or the shutdown warning; returns when answered.
+    void showhint(const QString &ttop, const QString &ttype, const QString &ttime, const QString &tmemo,
+                  const QString &tid, const QString &txh, bool off);
+    TAlertDispatch *AlertDispatch = nullptr;
+    TOffHintForm *OffHintForm = nullptr; // the one shutdown warning
+    std::shared_ptr<TDueCheck> DueCheck;
 
     // ---- window shell, tray, menus, status bar (MainUnitShell.cpp)
 
