@@ -50,6 +50,16 @@ TInfoUnit::~TInfoUnit()
     delete m_aboutForm;
 }
 
+TServerForm *TInfoUnit::ServerForm() const
+{
+    return m_serverForm;
+}
+
+TAboutForm *TInfoUnit::AboutForm() const
+{
+    return m_aboutForm;
+}
+
 void TInfoUnit::N4Click()
 {
     if (m_upgrader->Busy())

@@ -33,8 +33,8 @@ public:
 
     TAutoUpgrader &AutoUpgraderPro1() { return *m_upgrader; }
     TUpgradeDialogs &Dialogs() { return *m_dialogs; }
-    TServerForm *ServerForm() const { return m_serverForm; }
-    TAboutForm *AboutForm() const { return m_aboutForm; }
+    TServerForm *ServerForm() const;
+    TAboutForm *AboutForm() const;
 
 private:
     TAppContext &m_ctx;

@@ -1,5 +1,6 @@
 #include "info/MessageSeam.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 
 namespace {

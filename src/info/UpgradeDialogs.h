@@ -5,7 +5,7 @@
 
 #include <QPointer>
 
-class QProgressDialog;
+#include <QProgressDialog>
 class QWidget;
 
 class TUpgradeDialogs final : public IUpgradeUi {
