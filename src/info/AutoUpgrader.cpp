@@ -68,7 +68,24 @@ void TAutoUpgrader::CheckUpdate()
     m_downloaded.clear();
     m_expected.clear();
     m_next = 0;
-    m_transport.Get(InfoFileURL, {}, [this](const TFetchResult &r) { InfoFetched(r); });
+    // A description file is a few hundred bytes; an endless one is not read to the end.
+    constexpr qint64 kMaxDescription = 64 * 1024;
+    auto oversize = std::make_shared<bool>(false);
+    m_transport.Get(
+        InfoFileURL,
+        [this, oversize](qint64 received, qint64 total) {
+            if ((received > kMaxDescription || total > kMaxDescription) && !*oversize) {
+                *oversize = true;
+                m_transport.Abort();
+            }
+        },
+        [this, oversize](const TFetchResult &r) {
+            if (*oversize) {
+                Message(UpgradeText::Malformed());
+                return Finish(TOutcome::Refused);
+            }
+            InfoFetched(r);
+        });
 }
 
 void TAutoUpgrader::Message(const QString &text)

@@ -55,9 +55,16 @@ void TNetworkTransport::Get(const QUrl &url, Progress progress, Done done)
     m_aborting = false;
     QNetworkReply *reply = m_nam->get(req);
     m_reply = reply;
-    if (progress)
-        QObject::connect(reply, &QNetworkReply::downloadProgress, reply,
-                         [progress](qint64 received, qint64 total) { progress(received, total); });
+    if (progress) {
+        // Reported from the arriving data itself: downloadProgress is throttled and stays
+        // silent when a burst is followed by a stall.
+        auto report = [reply, progress] {
+            const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+            progress(reply->bytesAvailable(), length.isValid() ? length.toLongLong() : -1);
+        };
+        QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, report);
+        QObject::connect(reply, &QNetworkReply::readyRead, reply, report);
+    }
     QObject::connect(reply, &QNetworkReply::finished, reply, [this, reply, done] {
         TFetchResult r;
         r.httpStatus = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();

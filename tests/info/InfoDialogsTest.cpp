@@ -8,6 +8,8 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QAbstractButton>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
@@ -115,6 +117,28 @@ TEST(AboutForm, ShowsItsTextAndOpensItsThreeLinks)
     c.ctx.vars.SecondMail = QStringLiteral("deal@example.cn");
     f.show();
     EXPECT_EQ(f.sWebLabel3->caption(), QStringLiteral("deal@example.cn"));
+}
+
+TEST(MessageBoxSeam, ShowsPlainTextWithOrdinaryLineBreaks)
+{
+    const TMessageSeam seam = MessageBoxSeam();
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            shown = box->windowTitle() + QLatin1Char('|') + box->text();
+            box->accept();
+        }
+    });
+    seam.Inform(nullptr, QStringLiteral("青雀日程助手"), QStringLiteral("第一行\r\n第二行"));
+    EXPECT_EQ(shown, QStringLiteral("青雀日程助手|第一行\n第二行"));
+
+    bool answer = false;
+    QTimer::singleShot(0, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+            box->button(QMessageBox::Yes)->click();
+    });
+    answer = seam.Ask(nullptr, QStringLiteral("程序更新"), QStringLiteral("是否现在更新？"));
+    EXPECT_TRUE(answer);
 }
 
 TEST(InfoUnit, MenuHooksShowTheDialogsModallyOverTheMainWindow)

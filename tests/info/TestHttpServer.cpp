@@ -37,6 +37,10 @@ void TestHttpServer::answer(QTcpSocket *s)
     }
     s->write("HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\nContent-Length: "
              + QByteArray::number(it->body.size()) + "\r\nConnection: close\r\n\r\n");
+    if (it->stalled) {
+        s->write(it->body.left(it->body.size() / 2));
+        return;
+    }
     if (it->broken) {
         s->write(it->body.left(it->body.size() / 2));
         s->flush();

@@ -15,6 +15,8 @@ public:
     void serve(const QString &path, const QByteArray &body) { m_routes[path] = {200, body, false}; }
     // Announces the whole body but sends only its first half, then closes.
     void serveBroken(const QString &path, const QByteArray &body) { m_routes[path] = {200, body, true}; }
+    // Announces the whole body, sends its first half and then waits for ever.
+    void serveStalled(const QString &path, const QByteArray &body) { m_routes[path] = {200, body, false, true}; }
     int requests(const QString &path) const { return m_hits.value(path); }
 
 private:
@@ -22,6 +24,7 @@ private:
         int status;
         QByteArray body;
         bool broken;
+        bool stalled = false;
     };
     void answer(QTcpSocket *s);
     QTcpServer m_server;

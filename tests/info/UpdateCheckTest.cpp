@@ -5,6 +5,7 @@
 #include "data/DataUnit.h"
 #include "info/InfoUnit.h"
 #include "info/UpdateDescription.h"
+#include "info/UpgradeDialogs.h"
 #include "mainwindow/AppContext.h"
 #include "mainwindow/MainUnit.h"
 #include "platform/Clock.h"
@@ -15,6 +16,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QPushButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -271,6 +273,47 @@ TEST(UpdateCheck, NetworkFailuresGetTheirOwnMessages)
         EXPECT_EQ(rig.programFile(), kOldProgram);
         EXPECT_EQ(rig.folderFiles(), QStringList{ProgramFileName()});
     }
+}
+
+TEST(UpdateCheck, CancellingTheDownloadLeavesTheProgramAsItWas)
+{
+    Rig rig;
+    const QByteArray program = QByteArray("new program ").repeated(20000);
+    rig.publish(QStringLiteral("3.26"), program);
+    rig.server.serveStalled(kProgramPath, program);
+    rig.ctx.CheckUpdate();
+    QElapsedTimer t;
+    t.start();
+    bool cancelled = false;
+    while (rig.upgrader().Busy() && t.elapsed() < 30000) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+        QProgressDialog *p = rig.info->Dialogs().progressDialog();
+        if (p && !cancelled && p->isVisible() && p->value() > 0) { // half the file has arrived
+            EXPECT_EQ(p->windowTitle(), QStringLiteral("程序更新"));
+            EXPECT_EQ(p->labelText(), UpgradeText::Downloading(ProgramFileName()));
+            QPushButton *cancelButton = p->findChild<QPushButton *>();
+            ASSERT_TRUE(cancelButton);
+            EXPECT_EQ(cancelButton->text(), QStringLiteral("取消"));
+            cancelButton->click();
+            cancelled = true;
+        }
+    }
+    ASSERT_TRUE(cancelled);
+    ASSERT_FALSE(rig.upgrader().Busy());
+    EXPECT_EQ(rig.upgrader().LastOutcome(), TAutoUpgrader::TOutcome::Cancelled);
+    EXPECT_TRUE(rig.informed.isEmpty());
+    EXPECT_EQ(rig.programFile(), kOldProgram);
+    EXPECT_EQ(rig.folderFiles(), QStringList{ProgramFileName()});
+    EXPECT_EQ(rig.info->Dialogs().progressDialog(), nullptr);
+}
+
+TEST(UpdateCheck, AnOversizedDescriptionIsNotReadToTheEnd)
+{
+    Rig rig;
+    rig.server.serveStalled(kInfoPath, QByteArray(4 * 1024 * 1024, ';'));
+    ASSERT_TRUE(rig.check());
+    EXPECT_EQ(rig.informed, QStringList{QStringLiteral("程序更新|") + UpgradeText::Malformed()});
+    EXPECT_EQ(rig.upgrader().LastOutcome(), TAutoUpgrader::TOutcome::Refused);
 }
 
 TEST(UpdateCheck, ASecondCheckWhileBusyIsIgnored)
