@@ -4,6 +4,7 @@
 #include "info/UpdateDescription.h"
 
 #include <QDateTime>
+#include <memory>
 
 namespace UpgradeText {
 QString AskUpgrade(const QString &remote, const QString &local)
