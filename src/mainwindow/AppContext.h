@@ -33,4 +33,7 @@ struct TAppContext {
     std::function<void()> ShowNote;
     // Starts an update check unless one is running.
     std::function<void()> CheckUpdate;
+    // Show the feedback and the about dialog modally.
+    std::function<void()> ShowFeedbackDialog;
+    std::function<void()> ShowAboutDialog;
 };
