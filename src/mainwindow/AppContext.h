@@ -33,4 +33,6 @@ struct TAppContext {
     std::function<void()> ShowNote;
     // Starts an update check unless one is running.
     std::function<void()> CheckUpdate;
+    // Opens the skin dialog.
+    std::function<void()> ShowStyleDialog;
 };
