@@ -22,13 +22,32 @@ QLabel, QCheckBox, QRadioButton {{
     background: transparent;
 }}
 QCheckBox, QRadioButton {{ spacing: 5px; }}
+QCheckBox::indicator, QRadioButton::indicator {{
+    width: 11px;
+    height: 11px;
+    background: {edit};
+    border: 1px solid {eborder};
+}}
+QCheckBox::indicator {{ border-radius: 2px; }}
+QRadioButton::indicator {{ border-radius: 6px; }}
+QCheckBox::indicator:hover, QRadioButton::indicator:hover {{ border-color: {accent}; }}
+QCheckBox::indicator:checked {{
+    background: qradialgradient(cx:0.5, cy:0.5, radius:0.6, fx:0.5, fy:0.5,
+        stop:0 {accent}, stop:0.55 {accent}, stop:0.7 {edit}, stop:1 {edit});
+    border-color: {accent};
+}}
+QRadioButton::indicator:checked {{
+    background: qradialgradient(cx:0.5, cy:0.5, radius:0.5, fx:0.5, fy:0.5,
+        stop:0 {accent}, stop:0.5 {accent}, stop:0.62 {edit}, stop:1 {edit});
+    border-color: {accent};
+}}
 
 QPushButton {{
     color: {btext};
     background: {button};
     border: 1px solid {bborder};
     border-radius: {radius}px;
-    padding: 3px 10px;
+    padding: 2px 4px;
     min-height: 15px;
 }}
 QPushButton:hover {{

@@ -485,26 +485,20 @@ void TTodayForm::updateMask()
         return;
     }
     // Only the picture, the panel and the web strips remain; works with or without a compositor.
-    QBitmap mask(size());
-    mask.fill(Qt::color0);
-    QPainter p(&mask);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::color1);
+    QRegion region;
     if (!m_picture.isNull()) {
         const QImage img = m_picture.scaled(128, 128, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).toImage();
         if (img.hasAlphaChannel())
-            p.drawPixmap(8, 8, QBitmap::fromImage(img.createAlphaMask()));
+            region += QRegion(QBitmap::fromImage(img.createAlphaMask())).translated(8, 8);
         else
-            p.drawRect(8, 8, 128, 128);
+            region += QRect(8, 8, 128, 128);
     }
     QPainterPath panel;
     panel.addRoundedRect(QRectF(AdvSmoothPanel1->geometry()), 10, 10);
-    p.drawPath(panel);
-    p.drawRect(Panel2->geometry());
-    p.drawRect(QRect(Panel3->mapTo(this, sPanel1->pos()), sPanel1->size()));
-    p.end();
-    setMask(mask);
+    region += QRegion(panel.toFillPolygon().toPolygon());
+    region += Panel2->geometry();
+    region += QRect(Panel3->mapTo(this, sPanel1->pos()), sPanel1->size());
+    setMask(region);
 }
 
 void TTodayForm::mousePressEvent(QMouseEvent *e)

@@ -58,7 +58,7 @@ QPixmap TStylesetForm::RenderPreview(const QString &styleSheet)
     small.setPixelSize(10);
     sample.setFont(small);
     auto *tabs = new QTabWidget(&sample);
-    tabs->setGeometry(3, 3, 167, 56);
+    tabs->setGeometry(3, 3, 167, 55);
     auto *grid = new QTableView;
     auto *model = new QStandardItemModel(2, 2, grid);
     model->setHorizontalHeaderLabels({QStringLiteral("任务名称"), QStringLiteral("到期时间")});
@@ -80,9 +80,9 @@ QPixmap TStylesetForm::RenderPreview(const QString &styleSheet)
     tabs->addTab(new QWidget, QStringLiteral("闹钟"));
     auto *check = new QCheckBox(QStringLiteral("整点报时"), &sample);
     check->setChecked(true);
-    check->setGeometry(4, 61, 80, 17);
+    check->setGeometry(4, 60, 80, 19);
     auto *ok = new QPushButton(QStringLiteral("确定"), &sample);
-    ok->setGeometry(118, 61, 50, 17);
+    ok->setGeometry(118, 59, 50, 21);
     sample.show();
     QPixmap pm = sample.grab();
     sample.hide();
