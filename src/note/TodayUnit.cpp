@@ -147,9 +147,10 @@ void TTodayForm::buildMenu()
         "QMenu::item{padding:4px 24px 4px 30px;border:1px solid transparent;}"
         "QMenu::item:selected{background:#ffeec2;border:1px solid #000080;}"
         "QMenu::separator{height:1px;background:#6a8ccb;margin:3px 4px 3px 30px;}"
+        "QMenu::item:selected{color:#000;}"
         "QMenu::indicator{width:13px;height:13px;left:6px;}"
-        "QMenu::indicator:checked{background:#ffc080;border:1px solid #000080;border-radius:6px;"
-        "image:none;}"));
+        "QMenu::indicator:checked{border:1px solid #000080;border-radius:2px;background:qradialgradient(cx:0.5,"
+        "cy:0.5,radius:0.5,fx:0.5,fy:0.5,stop:0 #000080,stop:0.32 #000080,stop:0.42 #ffc080,stop:1 #ffd8a8);}"));
     auto cmd = [this](QMenu *m, const char *name, const QString &text) {
         QAction *a = m->addAction(text);
         a->setObjectName(QString::fromLatin1(name));
