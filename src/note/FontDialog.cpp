@@ -1,5 +1,6 @@
 #include "note/FontDialog.h"
 
+#include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -52,7 +53,19 @@ TFontDialog::TFontDialog(QWidget *parent) : QDialog(parent)
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
+    m_bold = new QCheckBox(QStringLiteral("粗体"), this);
+    m_bold->setObjectName(QStringLiteral("FontBold"));
+    m_italic = new QCheckBox(QStringLiteral("斜体"), this);
+    m_italic->setObjectName(QStringLiteral("FontItalic"));
+    connect(m_font, &QFontDialog::currentFontChanged, this, [this](const QFont &f) {
+        m_bold->setChecked(f.bold());
+        m_italic->setChecked(f.italic());
+    });
+
     auto *row = new QHBoxLayout;
+    row->addWidget(m_bold);
+    row->addWidget(m_italic);
+    row->addSpacing(16);
     row->addWidget(new QLabel(QStringLiteral("颜色："), this));
     row->addWidget(m_color, 1);
     row->addStretch(1);
@@ -62,8 +75,20 @@ TFontDialog::TFontDialog(QWidget *parent) : QDialog(parent)
     v->addWidget(buttons);
 }
 
-void TFontDialog::setCurrentFont(const QFont &f) { m_font->setCurrentFont(f); }
-QFont TFontDialog::currentFont() const { return m_font->currentFont(); }
+void TFontDialog::setCurrentFont(const QFont &f)
+{
+    m_font->setCurrentFont(f);
+    m_bold->setChecked(f.bold());
+    m_italic->setChecked(f.italic());
+}
+
+QFont TFontDialog::currentFont() const
+{
+    QFont f = m_font->currentFont();
+    f.setBold(m_bold->isChecked());
+    f.setItalic(m_italic->isChecked());
+    return f;
+}
 
 void TFontDialog::setColor(const QColor &c)
 {

@@ -5,6 +5,7 @@
 #include <QFont>
 
 class QFontDialog;
+class QCheckBox;
 class QComboBox;
 
 class TFontDialog : public QDialog {
@@ -19,4 +20,7 @@ public:
 private:
     QFontDialog *m_font = nullptr;
     QComboBox *m_color = nullptr;
+    // Many faces here have no bold or italic cut of their own; these ask for the drawn styles.
+    QCheckBox *m_bold = nullptr;
+    QCheckBox *m_italic = nullptr;
 };

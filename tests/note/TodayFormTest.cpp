@@ -1,4 +1,5 @@
 #include "mainwindow/MainConfig.h"
+#include "note/FontDialog.h"
 #include "note/TodayNote.h"
 #include "note/TodayUnit.h"
 #include "settings/FontConfig.h"
@@ -6,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QPlainTextEdit>
@@ -177,6 +179,33 @@ TEST(TodayForm, FontChoiceComesBackAtTheNextShowAndTheNextStart)
     EXPECT_TRUE(next.Memo1->font().italic());
     EXPECT_FALSE(next.Memo1->font().underline());
     EXPECT_TRUE(next.Memo1->styleSheet().contains(QStringLiteral("#0000ff")));
+}
+
+TEST(TodayForm, FontCommandWritesOnlyWhenConfirmed)
+{
+    Note n;
+    TTodayForm form(n.ctx);
+    form.show();
+    auto answer = [&form](bool accept) {
+        QTimer::singleShot(0, &form, [&form, accept] {
+            auto *dlg = form.findChild<TFontDialog *>();
+            ASSERT_TRUE(dlg);
+            dlg->findChild<QCheckBox *>(QStringLiteral("FontBold"))->setChecked(true);
+            dlg->findChild<QCheckBox *>(QStringLiteral("FontItalic"))->setChecked(true);
+            accept ? dlg->accept() : dlg->reject();
+        });
+        form.N1->trigger();
+    };
+    answer(false);
+    EXPECT_FALSE(QFile::exists(n.dir.file(QStringLiteral("Config/FontConfig.ini"))));
+    EXPECT_FALSE(form.Memo1->font().bold());
+    answer(true);
+    EXPECT_TRUE(form.Memo1->font().bold());
+    EXPECT_TRUE(form.Memo1->font().italic());
+    const FontStyles st = ParseFontStyle(n.font("Title", "Font-style"));
+    EXPECT_TRUE(st.bold && st.italic && !st.underline && !st.strikeOut);
+    EXPECT_EQ(n.font("Title", "Font-color"), QString::number(ColorNumber(0, 128, 0))); // the design green kept
+    EXPECT_FALSE(n.font("Title", "Font-name").isEmpty());
 }
 
 TEST(TodayForm, OpensFittedToItsTextWhateverHeightsWereStored)
