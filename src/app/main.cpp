@@ -4,12 +4,16 @@
 #include "info/VersionInfo.h"
 #include "mainwindow/AppContext.h"
 #include "mainwindow/MainUnit.h"
+#include "note/TodayUnit.h"
 #include "platform/Clock.h"
 #include "platform/DesktopShell.h"
 #include "platform/SingleInstance.h"
 #include "scheduler/ActiveTaskList.h"
+#include "settings/SkinManager.h"
+#include "settings/StylesetUnit.h"
 
 #include <QApplication>
+#include <QSessionManager>
 #include <QDir>
 
 int main(int argc, char *argv[])
@@ -38,14 +42,25 @@ int main(int argc, char *argv[])
     ctx.clock = &clock;
     ctx.data = &DataModule1;
     ctx.activeList = &activeList;
-    ctx.shell = &shell;
+    ctx.shell = &shell; // the shutdown warning saves the note itself before the script runs
     // the sound players: alerts and previews, and the hourly chime
     TMediaPlayer MediaPlayer1;
     TMediaPlayer MediaPlayer2;
     ctx.MediaPlayer1 = &MediaPlayer1;
     ctx.MediaPlayer2 = &MediaPlayer2;
 
+    // The stored skin is on before the first window is built.
+    TSkinManager sSkinManager1;
+    sSkinManager1.SkinDirectory = ctx.vars.SkinDir;
+    sSkinManager1.setSkinName(ctx.vars.StyleName);
+    sSkinManager1.setActive(true);
+
     TMainForm MainForm(ctx);
+    TTodayForm TodayForm(ctx); // hidden until the main window's first show
+    ctx.SaveNote = [&TodayForm] { TodayForm.SaveNote(); };
+    ctx.ShowNote = [&TodayForm] { TodayForm.ShowNote(); };
+    TStylesetForm StylesetForm(ctx, sSkinManager1, &MainForm);
+    ctx.ShowStyleDialog = [&StylesetForm] { StylesetForm.exec(); };
     // Update check, feedback and about: sets ctx.CheckUpdate, ShowFeedbackDialog, ShowAboutDialog.
     TInfoUnit info(ctx, &MainForm);
     info.AutoUpgraderPro1().OnRestart = [&] {
@@ -54,6 +69,12 @@ int main(int argc, char *argv[])
         restartAfterExit.Request(programDir + ProgramFileName());
         QCoreApplication::quit();
     };
+    // Typed text survives every ending: quitting from the tray, logging out.
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, [&ctx] { if (ctx.SaveNote) ctx.SaveNote(); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, [&ctx](QSessionManager &) {
+        if (ctx.SaveNote)
+            ctx.SaveNote();
+    });
     QObject::connect(&instance, &SingleInstance::activationRequested, &MainForm, &TMainForm::ShowFromTray);
     MainForm.show();
     return app.exec();

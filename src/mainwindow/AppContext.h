@@ -36,4 +36,6 @@ struct TAppContext {
     // Show the feedback and the about dialog modally.
     std::function<void()> ShowFeedbackDialog;
     std::function<void()> ShowAboutDialog;
+    // Opens the skin dialog.
+    std::function<void()> ShowStyleDialog;
 };

@@ -1,0 +1,110 @@
+#include "note/FontDialog.h"
+
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFontDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+struct Named {
+    const char16_t *name;
+    QRgb rgb;
+};
+const Named kColours[] = {
+    {u"黑色", 0x000000}, {u"褐红色", 0x800000}, {u"绿色", 0x008000}, {u"橄榄色", 0x808000},
+    {u"深蓝色", 0x000080}, {u"紫色", 0x800080}, {u"深青色", 0x008080}, {u"灰色", 0x808080},
+    {u"银色", 0xC0C0C0}, {u"红色", 0xFF0000}, {u"酸橙色", 0x00FF00}, {u"黄色", 0xFFFF00},
+    {u"蓝色", 0x0000FF}, {u"紫红色", 0xFF00FF}, {u"浅绿色", 0x00FFFF}, {u"白色", 0xFFFFFF},
+};
+QIcon swatch(const QColor &c)
+{
+    QPixmap pm(16, 12);
+    pm.fill(c);
+    return QIcon(pm);
+}
+} // namespace
+
+TFontDialog::TFontDialog(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("FontDialog1"));
+    setWindowTitle(QStringLiteral("字体"));
+    m_font = new QFontDialog(this);
+    m_font->setWindowFlags(Qt::Widget);
+    m_font->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
+    m_color = new QComboBox(this);
+    m_color->setObjectName(QStringLiteral("FontColor"));
+    for (const Named &n : kColours)
+        m_color->addItem(swatch(QColor(n.rgb)), QString::fromUtf16(n.name), QColor(n.rgb));
+    m_color->addItem(QStringLiteral("自定义..."));
+    connect(m_color, &QComboBox::activated, this, [this](int i) {
+        if (i != m_color->count() - 1)
+            return;
+        const QColor c = QColorDialog::getColor(color(), this, QStringLiteral("颜色"));
+        setColor(c.isValid() ? c : QColor(Qt::black));
+    });
+    auto *buttons = new QDialogButtonBox(this);
+    buttons->addButton(QStringLiteral("确定"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    m_bold = new QCheckBox(QStringLiteral("粗体"), this);
+    m_bold->setObjectName(QStringLiteral("FontBold"));
+    m_italic = new QCheckBox(QStringLiteral("斜体"), this);
+    m_italic->setObjectName(QStringLiteral("FontItalic"));
+    connect(m_font, &QFontDialog::currentFontChanged, this, [this](const QFont &f) {
+        m_bold->setChecked(f.bold());
+        m_italic->setChecked(f.italic());
+    });
+
+    auto *row = new QHBoxLayout;
+    row->addWidget(m_bold);
+    row->addWidget(m_italic);
+    row->addSpacing(16);
+    row->addWidget(new QLabel(QStringLiteral("颜色："), this));
+    row->addWidget(m_color, 1);
+    row->addStretch(1);
+    auto *v = new QVBoxLayout(this);
+    v->addWidget(m_font);
+    v->addLayout(row);
+    v->addWidget(buttons);
+}
+
+void TFontDialog::setCurrentFont(const QFont &f)
+{
+    m_font->setCurrentFont(f);
+    m_bold->setChecked(f.bold());
+    m_italic->setChecked(f.italic());
+}
+
+QFont TFontDialog::currentFont() const
+{
+    QFont f = m_font->currentFont();
+    f.setBold(m_bold->isChecked());
+    f.setItalic(m_italic->isChecked());
+    return f;
+}
+
+void TFontDialog::setColor(const QColor &c)
+{
+    for (int i = 0; i < m_color->count() - 1; ++i)
+        if (m_color->itemData(i).value<QColor>() == c) {
+            m_color->setCurrentIndex(i);
+            return;
+        }
+    // A colour outside the list gets its own entry before "自定义...".
+    const int at = m_color->count() - 1;
+    m_color->insertItem(at, swatch(c), c.name(), c);
+    m_color->setCurrentIndex(at);
+}
+
+QColor TFontDialog::color() const
+{
+    const QVariant v = m_color->currentData();
+    return v.isValid() ? v.value<QColor>() : QColor(Qt::black);
+}
