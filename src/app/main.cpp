@@ -5,12 +5,16 @@
 #include "platform/DesktopShell.h"
 #include "platform/SingleInstance.h"
 #include "scheduler/ActiveTaskList.h"
+#include "webpanels/WebEngineSetup.h"
 
 #include <QApplication>
 #include <QDir>
 
 int main(int argc, char *argv[])
 {
+    // web panels: engine flags (one renderer, no sandbox as root) before the application exists
+    PrepareWebEngine();
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("CorvinaDesktop"));
     QApplication::setApplicationDisplayName(QStringLiteral("青雀日程助手"));

@@ -12,6 +12,7 @@ class QTabWidget;
 class QTableView;
 class QTimer;
 class QGroupBox;
+class TMainWebPanelSet;
 
 class TMainForm : public QWidget {
     Q_OBJECT
@@ -63,6 +64,10 @@ public:
     // ---- window shell, tray, menus, status bar (MainUnitShell.cpp)
 
     // ---- web panels (webpanels/)
+    // The banner and the tabs' panels; their browsers are made when the window is
+    // first painted (the banner and the shown tab) or when a tab is first shown.
+    TMainWebPanelSet *WebPanels = nullptr;
+    void CreateTabWebPanels(int tabIndex);
 
     // ---- note, skins, updates
 
