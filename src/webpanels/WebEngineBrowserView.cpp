@@ -1,6 +1,7 @@
 #include "webpanels/WebEngineBrowserView.h"
 
 #include "platform/Shell.h"
+#include "webpanels/WebEngineSetup.h"
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -14,6 +15,7 @@ QWebEngineProfile *SharedWebProfile()
 {
     static QPointer<QWebEngineProfile> profile;
     if (!profile) {
+        PrepareWebEngine(); // the engine starts with the first profile
         // No storage name: an off-the-record profile, parented to the application so
         // it outlives every page.
         profile = new QWebEngineProfile(QCoreApplication::instance());

@@ -28,6 +28,12 @@ QByteArray WebEngineChromiumFlags(const QByteArray &existing, bool runningAsRoot
 
 void PrepareWebEngine()
 {
+    static bool flagsSet = false;
+    if (!QCoreApplication::instance())
+        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    if (flagsSet)
+        return;
+    flagsSet = true;
     bool root = false;
 #ifdef Q_OS_UNIX
     root = ::geteuid() == 0;
@@ -35,5 +41,4 @@ void PrepareWebEngine()
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", WebEngineChromiumFlags(qgetenv("QTWEBENGINE_CHROMIUM_FLAGS"), root));
     if (root)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 }

@@ -7,5 +7,7 @@
 // Flags already given by the user are kept.
 QByteArray WebEngineChromiumFlags(const QByteArray &existing, bool runningAsRoot);
 
-// Sets the flags in the environment and the application attributes the engine needs.
+// Sets the flags in the environment and, before the application object exists,
+// the attribute the engine needs. The engine reads the flags when it starts, at the
+// first browser, so a late call (a test that never called it) still works.
 void PrepareWebEngine();
