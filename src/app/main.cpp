@@ -11,6 +11,7 @@
 #include "scheduler/ActiveTaskList.h"
 #include "settings/SkinManager.h"
 #include "settings/StylesetUnit.h"
+#include "webpanels/WebEngineSetup.h"
 
 #include <QApplication>
 #include <QSessionManager>
@@ -18,6 +19,9 @@
 
 int main(int argc, char *argv[])
 {
+    // web panels: engine flags (one renderer, no sandbox as root) before the application exists
+    PrepareWebEngine();
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("CorvinaDesktop"));
     QApplication::setApplicationDisplayName(QStringLiteral("青雀日程助手"));

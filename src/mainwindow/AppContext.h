@@ -3,6 +3,7 @@
 // variables, the clock, the data module, the active task list, the sound players,
 // the shell, and the few calls one window makes into another.
 #include "mainwindow/MainConfig.h"
+#include "webpanels/AdConfig.h"
 
 #include <QString>
 #include <functional>
@@ -38,4 +39,6 @@ struct TAppContext {
     std::function<void()> ShowAboutDialog;
     // Opens the skin dialog.
     std::function<void()> ShowStyleDialog;
+    // The web panels' addresses (AD/Config.ini), read while the main window is created.
+    TAdConfig AdConfig = DefaultAdConfig();
 };

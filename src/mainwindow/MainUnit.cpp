@@ -195,4 +195,4 @@ void TMainForm::FormClose()
         m_ctx.SaveNote();
 }
 
-void TMainForm::setupWebPanels() {}
+// setupWebPanels: webpanels/MainWebPanels.cpp

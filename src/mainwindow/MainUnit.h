@@ -16,6 +16,7 @@ class QGroupBox;
 class TAlertDispatch;
 class TDueCheck;
 class TOffHintForm;
+class TMainWebPanelSet;
 
 class TMainForm : public QWidget {
     Q_OBJECT
@@ -126,6 +127,10 @@ public:
     // ---- window shell, tray, menus, status bar (MainUnitShell.cpp)
 
     // ---- web panels (webpanels/)
+    // The banner and the tabs' panels; their browsers are made when the window is
+    // first painted (the banner and the shown tab) or when a tab is first shown.
+    TMainWebPanelSet *WebPanels = nullptr;
+    void CreateTabWebPanels(int tabIndex);
 
     // ---- note, skins, updates
 
