@@ -1,5 +1,7 @@
 #include "alerts/HintUnit.h"
 
+#include "webpanels/WebPanel.h"
+#include "webpanels/WebPanelWidgets.h"
 #include "alerts/AlertActions.h"
 #include "alerts/MediaPlayer.h"
 #include "mainwindow/AppContext.h"
@@ -122,6 +124,8 @@ THintForm::THintForm(TAppContext &ctx, QWidget *parent)
     Edit1 = hiddenEdit(this, "Edit1");
     Edit2 = hiddenEdit(this, "Edit2");
     sPanel1 = webStrip(this, 270, &web1Panel);
+    if (m_ctx.WebPanelsOn) // a new window for each reminder: navigated at each show
+        InstallAlertWebPanel(web1Panel, m_ctx)->NavigateToAddress();
 
     connect(Button1, &QPushButton::clicked, this, &THintForm::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &THintForm::Button2Click);

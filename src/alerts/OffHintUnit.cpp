@@ -1,5 +1,7 @@
 #include "alerts/OffHintUnit.h"
 
+#include "webpanels/WebPanel.h"
+#include "webpanels/WebPanelWidgets.h"
 #include "alerts/AlertActions.h"
 #include "alerts/HintUnit.h"
 #include "alerts/MediaPlayer.h"
@@ -53,6 +55,8 @@ TOffHintForm::TOffHintForm(TAppContext &ctx, QWidget *parent)
     Edit1 = hiddenEdit(this, "Edit1");
     Edit2 = hiddenEdit(this, "Edit2");
     sPanel1 = webStrip(this, 195, &web1Panel);
+    if (m_ctx.WebPanelsOn)
+        m_web = InstallAlertWebPanel(web1Panel, m_ctx);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -73,6 +77,8 @@ void TOffHintForm::showEvent(QShowEvent *e)
 
 void TOffHintForm::FormShow()
 {
+    if (m_web)
+        m_web->NavigateToAddress();
     Timer1->start();
     m_counter = 61;
 }

@@ -11,6 +11,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTimer;
+class WebPanel;
 
 class TOffHintForm : public QDialog {
     Q_OBJECT
@@ -57,5 +58,6 @@ private:
     void FormClose();
 
     TAppContext &m_ctx;
+    WebPanel *m_web = nullptr;
     int m_counter = 61;
 };

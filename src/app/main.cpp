@@ -46,7 +46,8 @@ int main(int argc, char *argv[])
     ctx.clock = &clock;
     ctx.data = &DataModule1;
     ctx.activeList = &activeList;
-    ctx.shell = &shell; // the shutdown warning saves the note itself before the script runs
+    ctx.shell = &shell;
+    ctx.WebPanelsOn = true; // the shutdown warning saves the note itself before the script runs
     // the sound players: alerts and previews, and the hourly chime
     TMediaPlayer MediaPlayer1;
     TMediaPlayer MediaPlayer2;

@@ -41,4 +41,6 @@ struct TAppContext {
     std::function<void()> ShowStyleDialog;
     // The web panels' addresses (AD/Config.ini), read while the main window is created.
     TAdConfig AdConfig = DefaultAdConfig();
+    // Web panels on the reminder, warning and note windows; off in tests that do not ask for the engine.
+    bool WebPanelsOn = false;
 };

@@ -1,5 +1,8 @@
 #include "note/TodayUnit.h"
 
+#include "webpanels/WebPanel.h"
+#include "webpanels/WebPanelWidgets.h"
+#include "webpanels/WindowPanels.h"
 #include "note/FontDialog.h"
 #include "note/TodayNote.h"
 #include "platform/NoteWindow.h"
@@ -89,6 +92,8 @@ TTodayForm::TTodayForm(TAppContext &ctx, QWidget *parent) : QWidget(parent), m_c
     setFormHeight(h.form);
     move(760, 0); // every start; the place is never stored
     m_formColor = palette().color(QPalette::Button);
+    if (m_ctx.WebPanelsOn) // navigated once, when the note is made
+        InstallNoteWebPanels(web1Panel, web2Panel, m_ctx)->NavigateAll();
 }
 
 TTodayForm::~TTodayForm() = default;
