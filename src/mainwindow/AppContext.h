@@ -33,4 +33,10 @@ struct TAppContext {
     std::function<void()> ShowNote;
     // Starts an update check unless one is running.
     std::function<void()> CheckUpdate;
+    // Writes the "剩余时间" text of one row of the countdown tab (row of ADOTime).
+    std::function<void(int row, const QString &text)> SetRemainingText;
+    // Show the skin, feedback and about dialogs modally.
+    std::function<void()> ShowStyleDialog;
+    std::function<void()> ShowFeedbackDialog;
+    std::function<void()> ShowAboutDialog;
 };
