@@ -88,8 +88,10 @@ public:
     QAction *N1 = nullptr;        // 退出
     QTimer *Timer2 = nullptr;     // brings the home tab back after a link tab
     TSystemsetForm *SystemsetForm = nullptr;
-    // Whether the desktop has a notification area; replaceable for tests.
+    // Whether the desktop has a notification area, and how the message loop is left;
+    // both replaceable for tests.
     std::function<bool()> TrayAvailable;
+    std::function<void()> EndMessageLoop;
 
     // Carries out a minimise or close command; false when it is left to the window system.
     bool WMSysCommand(quint32 code);

@@ -117,6 +117,8 @@ void TMainForm::buildShell()
             ShowFromTray();
     });
     TrayAvailable = [] { return QSystemTrayIcon::isSystemTrayAvailable(); };
+    // exit, not quit: no window may turn the end down once the note is saved
+    EndMessageLoop = [] { QCoreApplication::exit(0); };
     if (TrayAvailable() && !trayIcon.isNull())
         CnTrayIcon1->show();
 
@@ -274,7 +276,8 @@ void TMainForm::QuitProgram()
     FormClose(); // the note's text and heights
     if (CnTrayIcon1)
         CnTrayIcon1->hide();
-    QCoreApplication::exit(0);
+    if (EndMessageLoop)
+        EndMessageLoop();
 }
 
 // ---- menus
