@@ -3,6 +3,7 @@
 #include "mainwindow/MainUnit.h"
 #include "platform/Clock.h"
 #include "platform/DesktopShell.h"
+#include "platform/EndSignals.h"
 #include "platform/SingleInstance.h"
 #include "scheduler/ActiveTaskList.h"
 
@@ -37,6 +38,9 @@ int main(int argc, char *argv[])
 
     TMainForm MainForm(ctx);
     QObject::connect(&instance, &SingleInstance::activationRequested, &MainForm, &TMainForm::ShowFromTray);
+    // window shell: a session ending by signal goes through the quit routine too
+    EndSignals endSignals;
+    QObject::connect(&endSignals, &EndSignals::endRequested, &MainForm, &TMainForm::QuitProgram);
     MainForm.show();
     return app.exec();
 }

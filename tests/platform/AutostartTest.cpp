@@ -129,3 +129,24 @@ TEST(Autostart, StartsTheFixedProgramFileOfTheProgramFolder)
     EXPECT_EQ(Autostart::ProgramFile(QStringLiteral("/opt/corvina/")), QStringLiteral("/opt/corvina/CorvinaDesktop"));
 #endif
 }
+
+#ifndef Q_OS_WIN
+#include "platform/EndSignals.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <csignal>
+
+TEST(EndSignals, TerminationBecomesAnEndRequestOnTheEventLoop)
+{
+    EndSignals ends;
+    int requests = 0;
+    QObject::connect(&ends, &EndSignals::endRequested, [&] { ++requests; });
+    ::raise(SIGTERM); // handled: the process goes on
+    QElapsedTimer t;
+    t.start();
+    while (requests == 0 && t.elapsed() < 3000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_EQ(requests, 1);
+}
+#endif
