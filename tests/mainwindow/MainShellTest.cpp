@@ -9,6 +9,7 @@
 #include "support/TestSupport.h"
 
 #include <QAction>
+#include <QCursor>
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -152,6 +153,48 @@ TEST(MainShell, CommandsHideShowAndEndTheProgram)
     EXPECT_TRUE(form.WMSysCommand(SysCommand::ScClose));
     EXPECT_EQ(app.notesSaved, 1);
     EXPECT_EQ(app.loopsEnded, 1);
+}
+
+TEST(MainShell, AWindowSystemMinimiseHidesAndTheTrayIconBringsItBack)
+{
+    App app;
+    TMainForm form(app.ctx);
+    app.wire(form);
+    form.TrayAvailable = [] { return true; };
+    form.show();
+    form.showMinimized(); // the title bar's minimise, as the window system reports it
+    waitFor([&] { return !form.isVisible(); });
+    EXPECT_FALSE(form.isVisible());
+
+    emit form.CnTrayIcon1->activated(QSystemTrayIcon::Context); // right button: the menu only
+    EXPECT_FALSE(form.isVisible());
+    emit form.CnTrayIcon1->activated(QSystemTrayIcon::DoubleClick);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_FALSE(form.isMinimized());
+
+    form.HideToTray();
+    EXPECT_FALSE(form.isVisible());
+    // trays that report only single clicks still bring the hidden window back
+    emit form.CnTrayIcon1->activated(QSystemTrayIcon::Trigger);
+    EXPECT_TRUE(form.isVisible());
+    emit form.CnTrayIcon1->activated(QSystemTrayIcon::Trigger); // shown: nothing happens
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(app.notesSaved, 0);
+}
+
+TEST(MainShell, MainMenuOpensLeftOfAndBelowTheCursor)
+{
+    App app;
+    TMainForm form(app.ctx);
+    app.wire(form);
+    form.show();
+    QCursor::setPos(QPoint(300, 200));
+    if (QCursor::pos() != QPoint(300, 200))
+        GTEST_SKIP() << "this platform does not move the cursor";
+    form.MainButton->click();
+    ASSERT_TRUE(form.AdvPopupMenu1->isVisible());
+    EXPECT_EQ(form.AdvPopupMenu1->pos(), QPoint(200, 220));
+    form.AdvPopupMenu1->hide();
 }
 
 TEST(MainShell, WithoutATrayMinimiseAndCloseToTrayOnlyMinimise)
