@@ -1,4 +1,6 @@
 -- Table Task: every column but id holds text; a new row is active (stype '0').
+-- Stored as UTF-16 so the program's texts are read without a conversion per field.
+PRAGMA encoding = 'UTF-16le';
 CREATE TABLE Task (
   id           INTEGER PRIMARY KEY AUTOINCREMENT,
   tasktype     TEXT,
@@ -12,4 +14,6 @@ CREATE TABLE Task (
   stype        TEXT DEFAULT '0',
   Exetype      TEXT
 );
-CREATE INDEX TaskState ON Task (stype, tasktype);
+-- The active list and the tabs read by state (and kind), newest first.
+CREATE INDEX TaskState ON Task (stype);
+CREATE INDEX TaskStateKind ON Task (stype, tasktype);

@@ -1,4 +1,7 @@
+#include "alerts/QtMediaPlayer.h"
 #include "data/DataUnit.h"
+#include "info/InfoUnit.h"
+#include "info/VersionInfo.h"
 #include "mainwindow/AppContext.h"
 #include "mainwindow/MainUnit.h"
 #include "platform/Clock.h"
@@ -20,6 +23,7 @@ int main(int argc, char *argv[])
     // Everything the program uses lies beside the executable.
     const QString programDir = QDir(QCoreApplication::applicationDirPath()).absolutePath() + QLatin1Char('/');
 
+    TRestartAfterExit restartAfterExit; // destroyed after the single-instance name is released
     SingleInstance instance(programDir);
     if (instance.notifyRunning())
         return 0;
@@ -31,12 +35,26 @@ int main(int argc, char *argv[])
     TActiveTaskList activeList;
     TAppContext ctx;
     ctx.vars = LoadMainVars(programDir);
+    ctx.vars.VersionText = VersionText();
     ctx.clock = &clock;
     ctx.data = &DataModule1;
     ctx.activeList = &activeList;
     ctx.shell = &shell;
+    // the sound players: alerts and previews, and the hourly chime
+    TMediaPlayer MediaPlayer1;
+    TMediaPlayer MediaPlayer2;
+    ctx.MediaPlayer1 = &MediaPlayer1;
+    ctx.MediaPlayer2 = &MediaPlayer2;
 
     TMainForm MainForm(ctx);
+    // Update check, feedback and about: sets ctx.CheckUpdate, ShowFeedbackDialog, ShowAboutDialog.
+    TInfoUnit info(ctx, &MainForm);
+    info.AutoUpgraderPro1().OnRestart = [&] {
+        if (ctx.SaveNote)
+            ctx.SaveNote();
+        restartAfterExit.Request(programDir + ProgramFileName());
+        QCoreApplication::quit();
+    };
     QObject::connect(&instance, &SingleInstance::activationRequested, &MainForm, &TMainForm::ShowFromTray);
     // window shell: a session ending by signal goes through the quit routine too
     EndSignals endSignals;

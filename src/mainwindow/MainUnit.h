@@ -5,6 +5,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 class QLabel;
 class QPushButton;
@@ -17,6 +18,9 @@ class QAction;
 class QMenu;
 class QSystemTrayIcon;
 class TSystemsetForm;
+class TAlertDispatch;
+class TDueCheck;
+class TOffHintForm;
 
 class TMainForm : public QWidget {
     Q_OBJECT
@@ -62,8 +66,67 @@ public:
     QTimer *Timerouttimer = nullptr;
 
     // ---- task tabs (MainUnitTabs.cpp)
+    // Kind index 0 日程, 1 闹钟, 2 程序, 3 关机, 4 计时. (Elaborated names: no extra includes here.)
+    class QComboBox *sComboBox1 = nullptr, *sComboBox2 = nullptr, *sComboBox3 = nullptr, *sComboBox4 = nullptr,
+                    *sComboBox5 = nullptr; // filters of 闹钟, 日程, 程序, 关机, 计时
+    QTableView *TodayStringGrid = nullptr, *ClockStringGrid = nullptr, *ExeStringGrid = nullptr,
+               *OffStringGrid = nullptr, *TimeStringGrid = nullptr;
+    class TTaskGridModel *TodayGridModel = nullptr, *ClockGridModel = nullptr, *ExeGridModel = nullptr,
+                         *OffGridModel = nullptr,
+                         *TimeGridModel = nullptr; // its 剩余时间 column: setRemainingText(row, text)
+    QPushButton *TodayaddButton = nullptr, *TodayeditButton = nullptr, *TodaydelButton = nullptr;
+    QPushButton *ClockaddButton = nullptr, *ClockeditButton = nullptr, *ClockdelButton = nullptr;
+    QPushButton *ExeaddButton = nullptr, *ExeeditButton = nullptr, *ExedelButton = nullptr;
+    QPushButton *OffaddButton = nullptr, *OffeditButton = nullptr, *OffdelButton = nullptr;
+    QPushButton *TimeaddButton = nullptr, *TimeeditButton = nullptr, *TimedelButton = nullptr;
+    QPushButton *OpenButton = nullptr; // 桌面悬浮
+    QPushButton *ClockButton = nullptr, *ExeButton = nullptr, *OffButton = nullptr, *TimeButton = nullptr,
+                *TodayButton = nullptr; // 快速新建
+    // The five editors, created once with the window and reused.
+    class TTaskEditorForm *ClockForm = nullptr, *TodaysetForm = nullptr, *TimeForm = nullptr, *ExeForm = nullptr,
+                          *OffForm = nullptr;
+    TTaskEditorForm *editorForKind(int kindIndex) const;
+    // Seams of the tab handlers: the modal showing of an editor, and the error box.
+    std::function<int(TTaskEditorForm *)> showEditor;
+    std::function<void(const QString &)> tabMessage;
+
+    void TodayaddButtonClick();
+    void ClockaddButtonClick();
+    void ExeButtonClick();
+    void OffButtonClick();
+    void TimeButtonClick();
+    void TodayStringGridDblClick();
+    void ClockStringGridDblClick();
+    void ExeStringGridDblClick();
+    void OffStringGridDblClick();
+    void TimeStringGridDblClick();
+    void TodaydelButtonClick();
+    void ClockdelButtonClick();
+    void ExedelButtonClick();
+    void OffdelButtonClick();
+    void TimedelButtonClick();
+    void sComboBox1Change();
+    void sComboBox2Change();
+    void sComboBox3Change();
+    void sComboBox4Change();
+    void sComboBox5Change();
+    void OpenButtonClick();
+    // A reminder's "修改": loads the task and opens its kind's editor (an editor already
+    // showing is only brought to the front).
+    void EditTaskById(const QString &kind, const QString &id);
+    // The handlers above, by kind index.
+    void NewTaskOfKind(int kindIndex);
+    void ChangeTaskOfKind(int kindIndex);
+    void DeleteTaskOfKind(int kindIndex);
+    void FilterOfKindChanged(int kindIndex);
 
     // ---- scheduler and alerts (MainUnitScheduler.cpp)
+    // Raises a due task: a reminder (off false) or the shutdown warning; returns when answered.
+    void showhint(const QString &ttop, const QString &ttype, const QString &ttime, const QString &tmemo,
+                  const QString &tid, const QString &txh, bool off);
+    TAlertDispatch *AlertDispatch = nullptr;
+    TOffHintForm *OffHintForm = nullptr; // the one shutdown warning
+    std::shared_ptr<TDueCheck> DueCheck;
 
     // ---- window shell, tray, menus, status bar (MainUnitShell.cpp)
     QSystemTrayIcon *CnTrayIcon1 = nullptr;

@@ -2,6 +2,7 @@
 #include "mainwindow/MainUnit.h"
 
 #include "data/DataUnit.h"
+#include "editors/TaskGridModel.h"
 #include "mainwindow/SysCommand.h"
 #include "platform/BootTime.h"
 #include "platform/Clock.h"
@@ -169,11 +170,15 @@ void TMainForm::Timer1Timer()
 
 void TMainForm::TimeroutTimerTimer()
 {
-    if (!m_ctx.clock || !m_ctx.data || !m_ctx.SetRemainingText)
+    // The countdown tab's grid takes the texts, unless another window asked for them.
+    std::function<void(int, const QString &)> write = m_ctx.SetRemainingText;
+    if (!write && TimeGridModel)
+        write = [model = TimeGridModel](int row, const QString &text) { model->setRemainingText(row, text); };
+    if (!m_ctx.clock || !m_ctx.data || !write)
         return;
     const auto texts = Countdown::CountdownTexts(m_ctx.data->ADOTime, m_ctx.clock->now());
     for (const Countdown::TRemainingText &t : texts)
-        m_ctx.SetRemainingText(t.row, t.text);
+        write(t.row, t.text);
 }
 
 // ---- system commands

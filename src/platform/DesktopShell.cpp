@@ -35,9 +35,9 @@ void DesktopShell::StartProgram(const QString &file, const QString &showMode)
     ShellExecuteW(nullptr, L"open", reinterpret_cast<LPCWSTR>(file.utf16()), L"", nullptr, mode);
 #else
     Q_UNUSED(showMode); // window managers decide the state of a new window; best effort only
-    if (file.isEmpty())
-        return;
     const QFileInfo fi(file);
+    if (!fi.exists())
+        return; // a missing program fails quietly, as the shell's own call would
     if (fi.isExecutable() && fi.isFile())
         QProcess::startDetached(file, {}, fi.absolutePath());
     else
@@ -58,7 +58,7 @@ void DesktopShell::RunShutdownScript(const QString &programDir)
 {
     const QStringList cmd = ShutdownScriptCommand(programDir);
 #ifdef Q_OS_WIN
-    ShellExecuteW(nullptr, L"open", reinterpret_cast<LPCWSTR>(cmd.front().utf16()), nullptr, nullptr, SW_HIDE);
+    ShellExecuteW(nullptr, L"open", reinterpret_cast<LPCWSTR>(cmd.front().utf16()), nullptr, nullptr, SW_SHOWNORMAL);
 #else
     QProcess::startDetached(cmd.front(), cmd.mid(1), programDir);
 #endif

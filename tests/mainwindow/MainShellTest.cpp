@@ -1,5 +1,6 @@
 #include "alerts/MediaPlayer.h"
 #include "data/DataUnit.h"
+#include "editors/TaskGridModel.h"
 #include "mainwindow/MainUnit.h"
 #include "mainwindow/SysCommand.h"
 #include "platform/Clock.h"
@@ -385,13 +386,13 @@ TEST(MainShell, CountdownTickWritesThroughTheRowHook)
     }
     TMainForm form(app.ctx);
     app.wire(form);
-    form.TimeroutTimerTimer(); // no hook yet: nothing to write to
+    ASSERT_TRUE(app.dm.ADOTime.Active());
+    ASSERT_TRUE(form.TimeGridModel);
+    form.TimeroutTimerTimer(); // no hook: the countdown tab's own grid takes the texts
+    EXPECT_EQ(form.TimeGridModel->remainingText(1), QStringLiteral("1天2:3:4"));
+    EXPECT_EQ(form.TimeGridModel->remainingText(0), QString()); // the unreadable row
     QStringList written;
     app.ctx.SetRemainingText = [&](int row, const QString &text) { written << QString::number(row) + text; };
-    if (!app.dm.ADOTime.Active()) { // the tab's row set is opened by the tabs; open it here if they do not
-        app.dm.ADOTime.SetSQL(Statements::TabList(0, 4));
-        app.dm.ADOTime.Open();
-    }
     form.TimeroutTimerTimer();
     EXPECT_EQ(written, QStringList{QStringLiteral("11天2:3:4")});
 }

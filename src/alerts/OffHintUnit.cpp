@@ -1,0 +1,133 @@
+#include "alerts/OffHintUnit.h"
+
+#include "alerts/AlertActions.h"
+#include "alerts/HintUnit.h"
+#include "alerts/MediaPlayer.h"
+#include "data/TaskVocabulary.h"
+#include "mainwindow/AppContext.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+TOffHintForm::TOffHintForm(TAppContext &ctx, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                          | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
+      m_ctx(ctx)
+{
+    using namespace AlertLayout;
+    setObjectName(QStringLiteral("OffHintForm"));
+    setWindowTitle(Alerts::HintCaption);
+    setFixedSize(484, 263);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+
+    sGroupBox1 = new QGroupBox(this);
+    sGroupBox1->setObjectName(QStringLiteral("sGroupBox1"));
+    sGroupBox1->setGeometry(8, 4, 468, 183);
+    sLabel1 = line(sGroupBox1, "sLabel1", 16, 18);
+    Bevel1 = rule(sGroupBox1, "Bevel1", 38);
+    sLabel2 = line(sGroupBox1, "sLabel2", 46, 18);
+    Bevel2 = rule(sGroupBox1, "Bevel2", 68);
+    sLabel3 = line(sGroupBox1, "sLabel3", 76, 54);
+    sLabel3->setWordWrap(true);
+    Bevel3 = rule(sGroupBox1, "Bevel3", 138);
+    auto button = [this](const char *name, const char16_t *text, int x) {
+        auto *b = new QPushButton(QString::fromUtf16(text), sGroupBox1);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setGeometry(x, 148, 75, 25);
+        b->setAutoDefault(false);
+        return b;
+    };
+    Button2 = button("Button2", u"马上关机", 12);
+    Button1 = button("Button1", u"取消关机", 95);
+    Button3 = button("Button3", u"延时", 178);
+    sComboBox1 = delayBox(sGroupBox1, 261, 148);
+    setTabOrder(Button2, Button1);
+    setTabOrder(Button1, Button3);
+    setTabOrder(Button3, sComboBox1);
+    Edit1 = hiddenEdit(this, "Edit1");
+    Edit2 = hiddenEdit(this, "Edit2");
+    sPanel1 = webStrip(this, 195, &web1Panel);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &TOffHintForm::Timer1Timer);
+    connect(Button1, &QPushButton::clicked, this, &TOffHintForm::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TOffHintForm::Button2Click);
+    connect(Button3, &QPushButton::clicked, this, &TOffHintForm::Button3Click);
+}
+
+bool TOffHintForm::counting() const { return Timer1->isActive(); }
+
+void TOffHintForm::showEvent(QShowEvent *e)
+{
+    QDialog::showEvent(e);
+    FormShow();
+}
+
+void TOffHintForm::FormShow()
+{
+    Timer1->start();
+    m_counter = 61;
+}
+
+void TOffHintForm::closeEvent(QCloseEvent *e)
+{
+    FormClose();
+    QDialog::closeEvent(e); // hides; the count goes on
+}
+
+void TOffHintForm::FormClose()
+{
+    if (m_ctx.MediaPlayer1)
+        m_ctx.MediaPlayer1->Close();
+}
+
+void TOffHintForm::Timer1Timer()
+{
+    --m_counter;
+    if (m_counter < 0) {
+        Button2Click(); // stops the count and tells the end
+        Timer1->stop();
+        return;
+    }
+    sLabel3->setText(Alerts::ShutdownCountText(m_counter));
+    if (m_ctx.MediaPlayer1 && m_ctx.MediaPlayer1->Mode() == IMediaPlayer::TMPModes::Stopped)
+        m_ctx.MediaPlayer1->Play();
+}
+
+void TOffHintForm::Button1Click()
+{
+    if (m_ctx.MediaPlayer1)
+        m_ctx.MediaPlayer1->Close();
+    Timer1->stop();
+    if (Alerts::FinishShutdown(m_ctx, Edit1->text(), Edit2->text()))
+        close();
+    emit countdownEnded();
+}
+
+void TOffHintForm::Button2Click()
+{
+    Timer1->stop();
+    if (m_ctx.MediaPlayer1)
+        m_ctx.MediaPlayer1->Close();
+    // A recurring task stays active and this window stays open while the script runs.
+    if (Edit2->text() == Vocab::RepeatOnce && Alerts::FinishShutdown(m_ctx, Edit1->text(), Edit2->text()))
+        close();
+    Alerts::RunShutdown(m_ctx);
+    emit countdownEnded();
+}
+
+void TOffHintForm::Button3Click()
+{
+    Timer1->stop();
+    if (Alerts::PostponeShutdown(m_ctx, sLabel1->text(), Edit1->text(), Edit2->text(), sComboBox1->currentIndex()))
+        close();
+    emit countdownEnded();
+}
