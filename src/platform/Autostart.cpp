@@ -28,7 +28,7 @@ QString ProgramFile(const QString &programDir)
 QString EntryFile()
 {
     QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
-    // The base directory spec: a relative value is invalid and is ignored.
+    // XDG base directories: a relative value is invalid and is ignored.
     if (config.isEmpty() || QDir::isRelativePath(config))
         config = QDir::homePath() + QStringLiteral("/.config");
     return config + QStringLiteral("/autostart/") + EntryName + QStringLiteral(".desktop");
