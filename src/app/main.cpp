@@ -7,6 +7,7 @@
 #include "note/TodayUnit.h"
 #include "platform/Clock.h"
 #include "platform/DesktopShell.h"
+#include "platform/EndSignals.h"
 #include "platform/SingleInstance.h"
 #include "scheduler/ActiveTaskList.h"
 #include "settings/SkinManager.h"
@@ -14,7 +15,6 @@
 #include "webpanels/WebEngineSetup.h"
 
 #include <QApplication>
-#include <QSessionManager>
 #include <QDir>
 
 int main(int argc, char *argv[])
@@ -46,8 +46,8 @@ int main(int argc, char *argv[])
     ctx.clock = &clock;
     ctx.data = &DataModule1;
     ctx.activeList = &activeList;
-    ctx.shell = &shell;
-    ctx.WebPanelsOn = true; // the shutdown warning saves the note itself before the script runs
+    ctx.shell = &shell; // the shutdown warning saves the note itself before the script runs
+    ctx.WebPanelsOn = true;
     // the sound players: alerts and previews, and the hourly chime
     TMediaPlayer MediaPlayer1;
     TMediaPlayer MediaPlayer2;
@@ -74,13 +74,10 @@ int main(int argc, char *argv[])
         restartAfterExit.Request(programDir + ProgramFileName());
         QCoreApplication::quit();
     };
-    // Typed text survives every ending: quitting from the tray, logging out.
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, [&ctx] { if (ctx.SaveNote) ctx.SaveNote(); });
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, [&ctx](QSessionManager &) {
-        if (ctx.SaveNote)
-            ctx.SaveNote();
-    });
     QObject::connect(&instance, &SingleInstance::activationRequested, &MainForm, &TMainForm::ShowFromTray);
+    // window shell: a session ending by signal goes through the quit routine too
+    EndSignals endSignals;
+    QObject::connect(&endSignals, &EndSignals::endRequested, &MainForm, &TMainForm::QuitProgram);
     MainForm.show();
     return app.exec();
 }

@@ -34,11 +34,12 @@ struct TAppContext {
     std::function<void()> ShowNote;
     // Starts an update check unless one is running.
     std::function<void()> CheckUpdate;
-    // Show the feedback and the about dialog modally.
+    // Writes the "剩余时间" text of one row of the countdown tab (row of ADOTime).
+    std::function<void(int row, const QString &text)> SetRemainingText;
+    // Show the skin, feedback and about dialogs modally.
+    std::function<void()> ShowStyleDialog;
     std::function<void()> ShowFeedbackDialog;
     std::function<void()> ShowAboutDialog;
-    // Opens the skin dialog.
-    std::function<void()> ShowStyleDialog;
     // The web panels' addresses (AD/Config.ini), read while the main window is created.
     TAdConfig AdConfig = DefaultAdConfig();
     // Web panels on the reminder, warning and note windows; off in tests that do not ask for the engine.

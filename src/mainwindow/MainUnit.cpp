@@ -157,15 +157,6 @@ void TMainForm::AddMaingrid()
     m_ctx.activeList->AddMaingrid(*m_ctx.data);
 }
 
-void TMainForm::ShowFromTray()
-{
-    if (isMinimized())
-        setWindowState(windowState() & ~Qt::WindowMinimized);
-    show();
-    raise();
-    activateWindow();
-}
-
 void TMainForm::showEvent(QShowEvent *e)
 {
     QWidget::showEvent(e);
@@ -185,8 +176,7 @@ void TMainForm::FormShow()
 
 void TMainForm::closeEvent(QCloseEvent *e)
 {
-    FormClose();
-    e->accept();
+    shellCloseEvent(e); // MainUnitShell.cpp: close or hide, and the quit routine runs FormClose
 }
 
 void TMainForm::FormClose()

@@ -4,6 +4,7 @@
 #include "mainwindow/AppContext.h"
 
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 class QLabel;
@@ -13,6 +14,10 @@ class QTabWidget;
 class QTableView;
 class QTimer;
 class QGroupBox;
+class QAction;
+class QMenu;
+class QSystemTrayIcon;
+class TSystemsetForm;
 class TAlertDispatch;
 class TDueCheck;
 class TOffHintForm;
@@ -125,6 +130,63 @@ public:
     std::shared_ptr<TDueCheck> DueCheck;
 
     // ---- window shell, tray, menus, status bar (MainUnitShell.cpp)
+    QSystemTrayIcon *CnTrayIcon1 = nullptr;
+    QMenu *AdvPopupMenu1 = nullptr; // main menu, opened by MainButton
+    QMenu *AdvPopupMenu2 = nullptr; // tray menu
+    // main menu items
+    QAction *dddd1 = nullptr;   // 个性皮肤
+    QAction *sssss1 = nullptr;  // 个人设置 (hidden)
+    QAction *rrrrrr1 = nullptr; // 系统设置
+    QAction *N6 = nullptr;      // 意见反馈
+    QAction *N2 = nullptr;      // 使用帮助
+    QAction *N4 = nullptr;      // 检查更新
+    QAction *N7 = nullptr;      // 关于我们
+    // tray menu items
+    QAction *MenuItem1 = nullptr; // 个性皮肤
+    QAction *MenuItem2 = nullptr; // 个人设置 (hidden)
+    QAction *MenuItem3 = nullptr; // 系统设置
+    QAction *MenuItem4 = nullptr; // 意见反馈
+    QAction *N3 = nullptr;        // 使用帮助
+    QAction *N5 = nullptr;        // 检查更新
+    QAction *MenuItem5 = nullptr; // 关于我们
+    QAction *N1 = nullptr;        // 退出
+    QTimer *Timer2 = nullptr;     // brings the home tab back after a link tab
+    TSystemsetForm *SystemsetForm = nullptr;
+    // Whether the desktop has a notification area, and how the message loop is left;
+    // both replaceable for tests.
+    std::function<bool()> TrayAvailable;
+    std::function<void()> EndMessageLoop;
+
+    // Carries out a minimise or close command; false when it is left to the window system.
+    bool WMSysCommand(quint32 code);
+    void HideToTray();
+    // The one way the program ends: saves the note, then leaves the message loop.
+    void QuitProgram();
+    void MainButtonClick();
+    void dddd1Click();
+    void rrrrrr1Click();
+    void MenuItem4Click();
+    void N3Click();
+    void N4Click();
+    void MenuItem5Click();
+    void N1Click();
+    void loginLabelClick();
+    void sWebLabel1Click();
+    void sTabSheet7Show();
+    void sTabSheet8Show();
+    void Timer2Timer();
+
+protected:
+    void changeEvent(QEvent *e) override;
+#ifdef Q_OS_WIN
+    bool nativeEvent(const QByteArray &eventType, void *message, qintptr *result) override;
+#endif
+
+private:
+    void shellCloseEvent(QCloseEvent *e);
+    bool m_quitting = false;
+
+public:
 
     // ---- web panels (webpanels/)
     // The banner and the tabs' panels; their browsers are made when the window is
