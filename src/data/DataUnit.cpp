@@ -171,7 +171,8 @@ TRowSet::TRowSet(TConnection &connection, QObject *parent) : QAbstractTableModel
 void TRowSet::Close()
 {
     beginResetModel();
-    m_rows.clear();
+    m_cells.clear();
+    m_rowCount = 0;
     m_fields.clear();
     m_current = -1;
     m_active = false;
@@ -191,22 +192,21 @@ void TRowSet::Open()
     const QSqlRecord rec = q.record();
     for (int i = 0; i < rec.count(); ++i)
         m_fields << rec.fieldName(i);
+    const int cols = rec.count();
     while (q.next()) {
-        QStringList row;
-        row.reserve(rec.count());
-        for (int i = 0; i < rec.count(); ++i)
-            row << q.value(i).toString();
-        m_rows << row;
+        for (int i = 0; i < cols; ++i)
+            m_cells.push_back(q.value(i).toString());
+        ++m_rowCount;
     }
     m_active = true;
-    m_current = m_rows.isEmpty() ? -1 : 0;
+    m_current = m_rowCount == 0 ? -1 : 0;
     endResetModel();
     emit currentRowChanged(m_current);
 }
 
 void TRowSet::SetCurrentRow(int row)
 {
-    if (row < 0 || row >= m_rows.size() || row == m_current)
+    if (row < 0 || row >= m_rowCount || row == m_current)
         return;
     m_current = row;
     emit currentRowChanged(row);
@@ -223,9 +223,9 @@ int TRowSet::FieldIndex(const QString &name) const
 QString TRowSet::FieldAsString(int row, const QString &name) const
 {
     const int i = FieldIndex(name);
-    if (row < 0 || row >= m_rows.size() || i < 0)
+    if (row < 0 || row >= m_rowCount || i < 0)
         return {};
-    return m_rows[row][i];
+    return cell(row, i);
 }
 
 QString TRowSet::FieldAsString(const QString &name) const
@@ -247,7 +247,7 @@ void TRowSet::DeleteCurrent()
 
 int TRowSet::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_rows.size());
+    return parent.isValid() ? 0 : m_rowCount;
 }
 
 int TRowSet::columnCount(const QModelIndex &parent) const
@@ -257,10 +257,10 @@ int TRowSet::columnCount(const QModelIndex &parent) const
 
 QVariant TRowSet::data(const QModelIndex &index, int role) const
 {
-    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= m_rows.size()
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= m_rowCount
         || index.column() >= m_fields.size())
         return {};
-    return m_rows[index.row()][index.column()];
+    return cell(index.row(), index.column());
 }
 
 QVariant TRowSet::headerData(int section, Qt::Orientation orientation, int role) const

@@ -78,8 +78,8 @@ public:
     void Open(); // throws EDatabaseError; leaves the row set closed on failure
     void Reopen() { Close(); Open(); } // same statement, keeps the tab's filter
     bool Active() const { return m_active; }
-    bool IsEmpty() const { return m_rows.isEmpty(); }
-    int RecordCount() const { return int(m_rows.size()); }
+    bool IsEmpty() const { return m_rowCount == 0; }
+    int RecordCount() const { return m_rowCount; }
     int CurrentRow() const { return m_current; }
     void SetCurrentRow(int row);
     int FieldIndex(const QString &name) const;
@@ -101,7 +101,9 @@ private:
     TConnection &m_conn;
     QString m_sql;
     QStringList m_fields;
-    QVector<QStringList> m_rows;
+    QVector<QString> m_cells; // row by row, m_fields.size() cells each: one allocation, not one per row
+    int m_rowCount = 0;
+    const QString &cell(int row, int col) const { return m_cells[qsizetype(row) * m_fields.size() + col]; }
     int m_current = -1;
     bool m_active = false;
 };
