@@ -39,19 +39,19 @@ void TMainForm::setupWebPanels()
 
     QWidget *const tabs[6] = {sTabSheet1, sTabSheet2, sTabSheet3, sTabSheet4, sTabSheet5, sTabSheet6};
     for (size_t i = 0; i < WebPanels->panels().size(); ++i) {
-        const MainPanelSpec &spec = MainPanelSpecs[i];
+        const MainPanelSpec &entry = MainPanelSpecs[i];
         WebPanel *panel = WebPanels->panels()[i];
-        const PanelGeometry g = MainPanelGeometry(spec.size, spec.tab);
+        const PanelGeometry g = MainPanelGeometry(entry.size, entry.tab);
         QWidget *clip = nullptr;
-        if (spec.tab < 0) {
+        if (entry.tab < 0) {
             clip = BannerArea; // already 468 x 21 at 8, 8
         } else {
-            clip = new QWidget(tabs[spec.tab]);
+            clip = new QWidget(tabs[entry.tab]);
             clip->setObjectName(panel->objectName() + QStringLiteral("Clip"));
             clip->setGeometry(g.clip);
         }
         auto *cover = new QFrame(clip);
-        cover->setObjectName(QString::fromLatin1(spec.cover));
+        cover->setObjectName(QString::fromLatin1(entry.cover));
         cover->setGeometry(g.cover);
         cover->setAutoFillBackground(true);
         if (g.framedCover)
