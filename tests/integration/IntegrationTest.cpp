@@ -361,6 +361,114 @@ TEST(Integration, DueProgramIsStartedWithItsShowModeAndAOneShotOneLeavesTheActiv
     EXPECT_EQ(Program::shownTitles(p.main->ExeGridModel), (QStringList{"备份"}));
 }
 
+TEST(Integration, AlarmMadeWithQuickCreateFallsDuePostponedFallsDueAgain)
+{
+    Program p;
+    ModalDriver drive;
+    p.main->Timer1Timer();
+    EXPECT_EQ(p.main->StatusPanel2->text(), QStringLiteral("最近任务数量:0 个"));
+
+    bool edited = false;
+    drive.whenModal<TTaskEditorForm>([&](TTaskEditorForm *e) {
+        ASSERT_TRUE(e);
+        edited = true;
+        EXPECT_EQ(e, p.main->ClockForm);
+        EXPECT_EQ(e->windowTitle(), QStringLiteral("新建闹钟任务"));
+        EXPECT_EQ(e->AdvDateTimePicker2->time(), QTime(8, 0, 0)) << "a new task starts at the program's clock";
+        e->sEdit1->setText(QStringLiteral("喝水"));
+        e->Memo1->setPlainText(QStringLiteral("一杯"));
+        e->AdvDateTimePicker2->setTime(QTime(8, 5, 0));
+        e->showMessage = [](const QString &m) { ADD_FAILURE() << "editor refused: " << m.toStdString(); };
+        e->Button1->click();
+    });
+    p.main->ClockButton->click(); // 快速新建 闹钟任务
+    ASSERT_TRUE(edited);
+    const QString id = p.idOf(QStringLiteral("喝水"));
+    ASSERT_FALSE(id.isEmpty());
+    EXPECT_EQ(p.activeLabels(), (QStringList{"[闹钟]喝水"}));
+    EXPECT_EQ(Program::shownTitles(p.main->ClockGridModel), (QStringList{"喝水"}));
+    p.main->Timer1Timer();
+    EXPECT_EQ(p.main->StatusPanel2->text(), QStringLiteral("最近任务数量:1 个"));
+
+    // due at 08:05:00: 延时 by the first delay (5 minutes)
+    QStringList headings;
+    QObject::connect(p.main->AlertDispatch, &TAlertDispatch::reminderCreated, [&](THintForm *f) {
+        headings << f->sLabel1->text() + QLatin1Char('|') + f->sLabel3->text();
+        drive.later([f] {
+            if (f->sComboBox1->currentIndex() != 0)
+                ADD_FAILURE() << "the delay starts at its first entry";
+            f->Button3->click(); // 延时
+        });
+    });
+    p.clock.set(QDateTime(QDate(2026, 12, 11), QTime(8, 4, 59)));
+    p.tickNextSecond();
+    ASSERT_EQ(headings, (QStringList{"[闹钟]喝水|一杯"}));
+    EXPECT_EQ(p.field(id, "stype"), QStringLiteral("1"));
+    ASSERT_EQ(p.list.ActiveTaskCount(), 1);
+    const QString copy = p.list.row(0)[TActiveTaskList::ColId];
+    EXPECT_NE(copy, id);
+    EXPECT_EQ(p.field(copy, "tasktemptime"), QStringLiteral("08:10:00"));
+    EXPECT_EQ(Program::shownTitles(p.main->ClockGridModel), (QStringList{"喝水"}));
+
+    // the copy falls due five minutes on, with the same heading and content
+    QObject::disconnect(p.main->AlertDispatch, &TAlertDispatch::reminderCreated, nullptr, nullptr);
+    QObject::connect(p.main->AlertDispatch, &TAlertDispatch::reminderCreated, [&](THintForm *f) {
+        headings << f->sLabel1->text() + QLatin1Char('|') + f->sLabel3->text();
+        drive.later([f] { f->Button1->click(); }); // 完成
+    });
+    p.clock.set(QDateTime(QDate(2026, 12, 11), QTime(8, 9, 59)));
+    p.tickNextSecond();
+    EXPECT_EQ(headings, (QStringList{"[闹钟]喝水|一杯", "[闹钟]喝水|一杯"}));
+    EXPECT_EQ(p.field(copy, "stype"), QStringLiteral("1"));
+    EXPECT_TRUE(p.activeLabels().isEmpty());
+    EXPECT_TRUE(Program::shownTitles(p.main->ClockGridModel).isEmpty());
+}
+
+TEST(Integration, PostponedShutdownWarnsAgainWithAFreshCount)
+{
+    Program p({task(u"关机", u"关电脑", "08:00:01")});
+    ModalDriver drive;
+    const QString id = p.idOf(QStringLiteral("关电脑"));
+    TOffHintForm *off = p.main->OffHintForm;
+
+    int warnings = 0;
+    drive.whenModal<TOffHintForm>([&](TOffHintForm *w) {
+        ASSERT_TRUE(w);
+        ++warnings;
+        for (int i = 0; i < 20; ++i)
+            w->Timer1Timer();
+        EXPECT_EQ(w->counter(), 41);
+        w->Button3->click(); // 延时, 5 minutes
+    });
+    p.tickNextSecond();
+    ASSERT_EQ(warnings, 1);
+    EXPECT_FALSE(off->isVisible());
+    EXPECT_FALSE(off->counting());
+    EXPECT_EQ(p.field(id, "stype"), QStringLiteral("1"));
+    ASSERT_EQ(p.list.ActiveTaskCount(), 1);
+    const QString copy = p.list.row(0)[TActiveTaskList::ColId];
+    EXPECT_EQ(p.field(copy, "tasktemptime"), QStringLiteral("08:05:01"));
+    EXPECT_EQ(Program::shownTitles(p.main->OffGridModel), (QStringList{"关电脑"}));
+
+    drive.whenModal<TOffHintForm>([&](TOffHintForm *w) {
+        ASSERT_TRUE(w);
+        ++warnings;
+        EXPECT_EQ(w->sLabel1->text(), QStringLiteral("[关机]关电脑"));
+        EXPECT_EQ(w->Edit1->text(), copy);
+        EXPECT_EQ(w->counter(), 61) << "each warning counts a whole minute";
+        EXPECT_TRUE(w->counting());
+        w->Button1->click(); // 取消关机
+    });
+    p.clock.set(QDateTime(QDate(2026, 12, 11), QTime(8, 5, 0)));
+    p.tickNextSecond();
+    EXPECT_EQ(warnings, 2);
+    EXPECT_FALSE(off->isVisible());
+    EXPECT_EQ(p.shell.count(QStringLiteral("shutdown")), 0);
+    EXPECT_EQ(p.field(copy, "stype"), QStringLiteral("1"));
+    EXPECT_TRUE(p.activeLabels().isEmpty());
+    EXPECT_TRUE(Program::shownTitles(p.main->OffGridModel).isEmpty());
+}
+
 TEST(Integration, QuitFromTheTrayMenuSavesTheTypedNote)
 {
     Program p;
