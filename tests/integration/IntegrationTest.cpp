@@ -469,6 +469,47 @@ TEST(Integration, PostponedShutdownWarnsAgainWithAFreshCount)
     EXPECT_TRUE(Program::shownTitles(p.main->OffGridModel).isEmpty());
 }
 
+TEST(Integration, ShutdownDueWhileAReminderWaitsOpensOnTopThroughTheRunningCheckTimer)
+{
+    Program p({task(u"闹钟", u"吃药", "08:00:01"), task(u"关机", u"关电脑", "08:00:02")});
+    ModalDriver drive;
+    QPointer<THintForm> reminder;
+    bool warned = false, done = false;
+    QObject::connect(p.main->AlertDispatch, &TAlertDispatch::reminderCreated, [&](THintForm *f) {
+        reminder = f;
+        drive.later([&] {
+            // the next second comes while the reminder waits; the window's own timer carries on
+            p.clock.advanceSecs(1);
+            drive.whenModal<TOffHintForm>([&](TOffHintForm *w) {
+                ASSERT_TRUE(w) << "the warning never came";
+                warned = true;
+                EXPECT_EQ(w->sLabel1->text(), QStringLiteral("[关机]关电脑"));
+                EXPECT_TRUE(reminder && reminder->isVisible()) << "the reminder waits beneath";
+                w->Button1->click(); // 取消关机
+                drive.whenModal<THintForm>([&](THintForm *h) {
+                    ASSERT_TRUE(h);
+                    EXPECT_EQ(h, reminder.data());
+                    done = true;
+                    h->Button1->click(); // 完成
+                });
+            });
+        });
+    });
+    p.tickNextSecond();
+
+    EXPECT_TRUE(warned);
+    EXPECT_TRUE(done);
+    EXPECT_TRUE(reminder.isNull());
+    EXPECT_FALSE(p.main->OffHintForm->isVisible());
+    EXPECT_EQ(p.shell.count(QStringLiteral("shutdown")), 0);
+    EXPECT_EQ(p.field(p.idOf(QStringLiteral("吃药")), "stype"), QStringLiteral("1"));
+    EXPECT_EQ(p.field(p.idOf(QStringLiteral("关电脑")), "stype"), QStringLiteral("1"));
+    EXPECT_TRUE(p.activeLabels().isEmpty());
+    EXPECT_TRUE(Program::shownTitles(p.main->ClockGridModel).isEmpty());
+    EXPECT_TRUE(Program::shownTitles(p.main->OffGridModel).isEmpty());
+    EXPECT_TRUE(p.main->CheckTimer->isActive()) << "the due check goes on after the alerts";
+}
+
 TEST(Integration, QuitFromTheTrayMenuSavesTheTypedNote)
 {
     Program p;
