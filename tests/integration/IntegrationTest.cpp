@@ -510,6 +510,52 @@ TEST(Integration, ShutdownDueWhileAReminderWaitsOpensOnTopThroughTheRunningCheck
     EXPECT_TRUE(p.main->CheckTimer->isActive()) << "the due check goes on after the alerts";
 }
 
+TEST(Integration, WarningHiddenByItsCloseBoxCountsOnShutsDownOnceThenShowsTheWaitingOne)
+{
+    Program p({task(u"关机", u"甲", "08:00:01"), task(u"关机", u"乙", "08:00:02")});
+    ModalDriver drive;
+    TOffHintForm *off = p.main->OffHintForm;
+    p.note->Memo1->setPlainText(QStringLiteral("记得锁门"));
+
+    drive.whenModal<TOffHintForm>([](TOffHintForm *w) {
+        ASSERT_TRUE(w);
+        w->close(); // the close box
+    });
+    p.tickNextSecond();
+    EXPECT_FALSE(off->isVisible());
+    ASSERT_TRUE(off->counting()) << "the count goes on behind the closed window";
+
+    // the second one falls due meanwhile and waits for the first
+    p.clock.advanceSecs(1);
+    p.main->CheckTimerTimer();
+    EXPECT_EQ(p.main->AlertDispatch->queuedShutdowns(), 1);
+    EXPECT_EQ(off->sLabel1->text(), QStringLiteral("[关机]甲")) << "the running warning keeps its task";
+
+    QString second;
+    drive.whenModal<TOffHintForm>([&](TOffHintForm *w) {
+        ASSERT_TRUE(w);
+        second = w->sLabel1->text();
+        EXPECT_EQ(w->counter(), 61);
+        w->Button1->click(); // 取消关机
+    });
+    for (int i = 0; i < 80 && off->counting(); ++i)
+        off->Timer1Timer();
+    EXPECT_FALSE(off->counting());
+    ASSERT_EQ(p.shell.count(QStringLiteral("shutdown")), 1);
+    EXPECT_EQ(p.shell.noteAtShutdown, (QStringList{"记得锁门"}));
+    EXPECT_EQ(p.field(p.idOf(QStringLiteral("甲")), "stype"), QStringLiteral("1"));
+
+    QElapsedTimer t;
+    t.start();
+    while (second.isEmpty() && t.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_EQ(second, QStringLiteral("[关机]乙"));
+    EXPECT_EQ(p.shell.count(QStringLiteral("shutdown")), 1);
+    EXPECT_EQ(p.field(p.idOf(QStringLiteral("乙")), "stype"), QStringLiteral("1"));
+    EXPECT_TRUE(p.activeLabels().isEmpty());
+    EXPECT_TRUE(Program::shownTitles(p.main->OffGridModel).isEmpty());
+}
+
 TEST(Integration, QuitFromTheTrayMenuSavesTheTypedNote)
 {
     Program p;
