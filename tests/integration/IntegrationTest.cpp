@@ -14,6 +14,7 @@
 #include "platform/Clock.h"
 #include "platform/Shell.h"
 #include "scheduler/ActiveTaskList.h"
+#include "scheduler/Countdown.h"
 #include "support/TestSupport.h"
 
 #include <QAction>
@@ -554,6 +555,44 @@ TEST(Integration, WarningHiddenByItsCloseBoxCountsOnShutsDownOnceThenShowsTheWai
     EXPECT_EQ(p.field(p.idOf(QStringLiteral("乙")), "stype"), QStringLiteral("1"));
     EXPECT_TRUE(p.activeLabels().isEmpty());
     EXPECT_TRUE(Program::shownTitles(p.main->OffGridModel).isEmpty());
+}
+
+TEST(Integration, CountdownChangedFromItsReminderGetsItsNewRemainingTimeInTheTab)
+{
+    Program p({task(u"计时", u"泡面", "08:00:03")});
+    ModalDriver drive;
+    const QString id = p.idOf(QStringLiteral("泡面"));
+    TTaskGridModel *grid = p.main->TimeGridModel;
+    ASSERT_EQ(Program::shownTitles(grid), (QStringList{"泡面"}));
+    p.main->TimeroutTimerTimer();
+    EXPECT_EQ(grid->remainingText(0), Countdown::SpanText(3000));
+
+    bool edited = false;
+    QObject::connect(p.main->AlertDispatch, &TAlertDispatch::reminderCreated, [&](THintForm *f) {
+        drive.later([&, f] {
+            EXPECT_EQ(f->sLabel1->text(), QStringLiteral("[计时]泡面"));
+            drive.whenModal<TTaskEditorForm>([&](TTaskEditorForm *e) {
+                ASSERT_TRUE(e);
+                edited = true;
+                EXPECT_EQ(e, p.main->TimeForm);
+                EXPECT_EQ(e->sEdit1->text(), QStringLiteral("泡面"));
+                e->AdvDateTimePicker2->setTime(QTime(8, 10, 3));
+                e->showMessage = [](const QString &m) { ADD_FAILURE() << "editor refused: " << m.toStdString(); };
+                e->Button1->click();
+            });
+            f->Button2->click(); // 修改
+        });
+    });
+    p.clock.set(QDateTime(QDate(2026, 12, 11), QTime(8, 0, 2)));
+    p.tickNextSecond();
+    ASSERT_TRUE(edited);
+    EXPECT_EQ(p.field(id, "tasktime"), QStringLiteral("2026-12-11 08:10:03"));
+    EXPECT_EQ(p.field(id, "stype"), QStringLiteral("0"));
+    ASSERT_EQ(Program::shownTitles(grid), (QStringList{"泡面"}));
+    EXPECT_EQ(grid->data(grid->index(0, 1)).toString(), QStringLiteral("2026-12-11 08:10:03"));
+    p.main->TimeroutTimerTimer();
+    EXPECT_EQ(grid->remainingText(0), Countdown::SpanText(600 * 1000));
+    EXPECT_EQ(p.activeLabels(), (QStringList{"[计时]泡面"}));
 }
 
 TEST(Integration, QuitFromTheTrayMenuSavesTheTypedNote)
