@@ -42,6 +42,6 @@ struct TAppContext {
     std::function<void()> ShowAboutDialog;
     // The web panels' addresses (AD/Config.ini), read while the main window is created.
     TAdConfig AdConfig = DefaultAdConfig();
-    // Web panels on the reminder, warning and note windows; off in tests that do not ask for the engine.
+    // Web browsers in the panels of every window; off in tests that do not ask for the engine.
     bool WebPanelsOn = false;
 };

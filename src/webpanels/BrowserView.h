@@ -6,7 +6,13 @@
 
 class IBrowserView {
 public:
-    virtual ~IBrowserView() = default;
+    // Tells the panel that owns these events, so it never reaches a view that is gone
+    // (windows delete their browsers before or after their panels, in either order).
+    virtual ~IBrowserView()
+    {
+        if (OnDestroyed)
+            OnDestroyed();
+    }
 
     virtual void Navigate(const QString &address) = 0;
     // Reloads the current page.
@@ -22,4 +28,5 @@ public:
     // topDocument: the event names the browser's own top document, not a frame in it.
     std::function<void(bool topDocument)> OnDocumentComplete;
     std::function<void()> OnNavigateError;
+    std::function<void()> OnDestroyed;
 };

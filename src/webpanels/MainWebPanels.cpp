@@ -66,7 +66,7 @@ void TMainForm::setupWebPanels()
 
 void TMainForm::CreateTabWebPanels(int tabIndex)
 {
-    if (!WebPanels)
+    if (!WebPanels || !m_ctx.WebPanelsOn) // no engine where nobody asked for it (window tests)
         return;
     WebPanels->panelsOfTab(-1).front()->EnsureView();
     if (tabIndex < 0 || tabIndex > 5)

@@ -15,6 +15,7 @@ WebPanel::~WebPanel()
         m_view->OnNavigateComplete = nullptr;
         m_view->OnDocumentComplete = nullptr;
         m_view->OnNavigateError = nullptr;
+        m_view->OnDestroyed = nullptr;
     }
 }
 
@@ -34,6 +35,7 @@ void WebPanel::SetView(IBrowserView *view)
     m_view->OnNavigateComplete = [this] { NavigateComplete(); };
     m_view->OnDocumentComplete = [this](bool top) { DocumentComplete(top); };
     m_view->OnNavigateError = [this] { NavigateError(); };
+    m_view->OnDestroyed = [this] { m_view = nullptr; };
     if (Silent)
         m_view->SetSilent(true);
     if (m_pending) {

@@ -116,6 +116,7 @@ TEST(MainFormWebPanels, PanelsSitOnTheirTabsAndBrowsersAreMadePerTab)
     ctx.clock = &clock;
     ctx.data = &dm;
     ctx.activeList = &list;
+    ctx.WebPanelsOn = true;
     dir.writeFile(QStringLiteral("AD/Config.ini"), "[Clockad]\nClockad1url=about:blank\n");
     TMainForm form(ctx);
     ASSERT_TRUE(form.WebPanels);
