@@ -11,6 +11,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -87,6 +88,16 @@ void TOffHintForm::closeEvent(QCloseEvent *e)
 {
     FormClose();
     QDialog::closeEvent(e); // hides; the count goes on
+}
+
+void TOffHintForm::keyPressEvent(QKeyEvent *e)
+{
+    // Esc is the close box: the sound stops, the count goes on.
+    if (e->matches(QKeySequence::Cancel)) {
+        close();
+        return;
+    }
+    QDialog::keyPressEvent(e);
 }
 
 void TOffHintForm::FormClose()

@@ -6,6 +6,7 @@
 #include <QDialogButtonBox>
 #include <QFontDialog>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -36,6 +37,12 @@ TFontDialog::TFontDialog(QWidget *parent) : QDialog(parent)
     m_font = new QFontDialog(this);
     m_font->setWindowFlags(Qt::Widget);
     m_font->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
+    m_font->installEventFilter(this);
+    // Enter in its lists closes the chooser alone: that is this dialog's 确定.
+    connect(m_font, &QDialog::finished, this, [this](int r) {
+        m_font->show();
+        done(r);
+    });
     m_color = new QComboBox(this);
     m_color->setObjectName(QStringLiteral("FontColor"));
     for (const Named &n : kColours)
@@ -73,6 +80,20 @@ TFontDialog::TFontDialog(QWidget *parent) : QDialog(parent)
     v->addWidget(m_font);
     v->addLayout(row);
     v->addWidget(buttons);
+}
+
+bool TFontDialog::eventFilter(QObject *o, QEvent *e)
+{
+    // The embedded chooser is a dialog itself: left alone, Esc would hide just it and
+    // Enter would find no button. Both belong to this dialog's 确定 and 取消.
+    if (o == m_font && e->type() == QEvent::KeyPress) {
+        auto *k = static_cast<QKeyEvent *>(e);
+        if (k->matches(QKeySequence::Cancel) || k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
+            keyPressEvent(k);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(o, e);
 }
 
 void TFontDialog::setCurrentFont(const QFont &f)
