@@ -73,6 +73,13 @@ bool TOffHintForm::counting() const { return Timer1->isActive(); }
 void TOffHintForm::showEvent(QShowEvent *e)
 {
     QDialog::showEvent(e);
+    // Made long before its first show, the window is not placed by its owner on X11:
+    // centre it on the main window each time it comes up.
+    if (QWidget *owner = parentWidget() ? parentWidget()->window() : nullptr; owner && owner->isVisible()) {
+        QRect r = frameGeometry();
+        r.moveCenter(owner->frameGeometry().center());
+        move(r.topLeft());
+    }
     FormShow();
 }
 
