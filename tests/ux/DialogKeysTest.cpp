@@ -251,6 +251,23 @@ QStringList clipped(QWidget *dialog)
     return out;
 }
 
+// Tab visits the controls of a fixed-geometry dialog in reading order: rows top to
+// bottom, left to right in a row. Returns the first pair out of order.
+QString tabOrderFault(QDialog *dialog)
+{
+    QList<QWidget *> chain;
+    for (QWidget *w = dialog->nextInFocusChain(); w && w != dialog; w = w->nextInFocusChain())
+        if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) && w->window() == dialog)
+            chain << w;
+    for (int i = 1; i < chain.size(); ++i) {
+        const QPoint a = chain[i - 1]->mapTo(dialog, QPoint(0, 0)), b = chain[i]->mapTo(dialog, QPoint(0, 0));
+        const bool sameRow = qAbs(a.y() - b.y()) <= 8;
+        if (sameRow ? b.x() < a.x() : b.y() < a.y())
+            return chain[i - 1]->objectName() + QStringLiteral(" before ") + chain[i]->objectName();
+    }
+    return {};
+}
+
 void press(const DialogCase &c, Qt::Key key, const Answer &want)
 {
     SCOPED_TRACE(std::string(c.name) + (key == Qt::Key_Return ? " + Enter" : " + Esc"));
@@ -266,6 +283,8 @@ void press(const DialogCase &c, Qt::Key key, const Answer &want)
         const QPoint off = d->frameGeometry().center() - f.owner.frameGeometry().center();
         EXPECT_LE(off.manhattanLength(), 2) << "not centred on its owner";
         EXPECT_EQ(clipped(d.get()).join(QLatin1Char('\n')).toStdString(), "");
+        if (!d->layout()) // a laid-out dialog follows its layout
+            EXPECT_EQ(tabOrderFault(d.get()).toStdString(), "");
     }
     QWidget *target = d->focusWidget() ? d->focusWidget() : d.get();
     QTest::keyClick(target, key);
