@@ -11,6 +11,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -72,6 +73,13 @@ bool TOffHintForm::counting() const { return Timer1->isActive(); }
 void TOffHintForm::showEvent(QShowEvent *e)
 {
     QDialog::showEvent(e);
+    // Made long before its first show, the window is not placed by its owner on X11:
+    // centre it on the main window each time it comes up.
+    if (QWidget *owner = parentWidget() ? parentWidget()->window() : nullptr; owner && owner->isVisible()) {
+        QRect r = frameGeometry();
+        r.moveCenter(owner->frameGeometry().center());
+        move(r.topLeft());
+    }
     FormShow();
 }
 
@@ -87,6 +95,16 @@ void TOffHintForm::closeEvent(QCloseEvent *e)
 {
     FormClose();
     QDialog::closeEvent(e); // hides; the count goes on
+}
+
+void TOffHintForm::keyPressEvent(QKeyEvent *e)
+{
+    // Esc is the close box: the sound stops, the count goes on.
+    if (e->matches(QKeySequence::Cancel)) {
+        close();
+        return;
+    }
+    QDialog::keyPressEvent(e);
 }
 
 void TOffHintForm::FormClose()

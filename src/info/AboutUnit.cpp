@@ -36,7 +36,8 @@ TAboutForm::TAboutForm(TAppContext &ctx, QWidget *parent)
     Label1->setTextFormat(Qt::PlainText);
     const QFontMetrics fm(Label1->font());
     const int lineHeight = fm.lineSpacing();
-    Label1->setGeometry(16, 16, 208, lineHeight * int(lines.size()) + 2);
+    // the last line's descent lies below its line spacing
+    Label1->setGeometry(16, 16, 208, qMax(lineHeight * int(lines.size()) + 2, Label1->sizeHint().height()));
 
     // Each link sits beside its line, right after the caption.
     const int linkX = Label1->x() + fm.horizontalAdvance(QStringLiteral("官方网站：")) + 2;

@@ -17,6 +17,9 @@ public:
     QFont currentFont() const;
     QColor color() const;
 
+protected:
+    bool eventFilter(QObject *o, QEvent *e) override;
+
 private:
     QFontDialog *m_font = nullptr;
     QComboBox *m_color = nullptr;

@@ -27,7 +27,7 @@ TStylesetForm::TStylesetForm(TAppContext &ctx, TSkinManager &skins, QWidget *par
         const int x = 8 + col * 235, y = 12 + row * 93;
         radio[i] = new QRadioButton(QString::fromUtf16(SkinChoices[i].caption), this);
         radio[i]->setObjectName(QString::fromLatin1(SkinChoices[i].button));
-        radio[i]->setGeometry(x, y + 30, 52, 22);
+        radio[i]->setGeometry(x - 4, y + 30, 57, 22); // "Vista" is the widest caption
         preview[i] = new QLabel(this);
         preview[i]->setObjectName(QStringLiteral("Image%1").arg(i + 1));
         preview[i]->setGeometry(x + 54, y, 173, 81);
