@@ -6,6 +6,8 @@ another is on the application shows only its own colours. Skins set no fonts:
 the desktop note keeps the face its user chose. Safe to rerun.
 """
 import os
+import struct
+import zlib
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 OUT = os.path.join(ROOT, "assets", "Skin")
@@ -137,6 +139,18 @@ QLineEdit:disabled, QComboBox:disabled, QDateEdit:disabled, QTimeEdit:disabled {
     color: {dtext};
     background: {bdisabled};
 }}
+/* Spin buttons of the time and date fields: drawn here, arrows from the program's own resources. */
+QAbstractSpinBox::up-button, QAbstractSpinBox::down-button {{
+    subcontrol-origin: border;
+    width: 16px;
+    background: {header};
+    border-left: 1px solid {eborder};
+}}
+QAbstractSpinBox::up-button {{ subcontrol-position: top right; border-top-right-radius: {eradius}px; }}
+QAbstractSpinBox::down-button {{ subcontrol-position: bottom right; border-bottom-right-radius: {eradius}px; }}
+QAbstractSpinBox::up-arrow {{ image: url(:/skins/arrows/up-{name}.png); width: 9px; height: 5px; }}
+QAbstractSpinBox::down-arrow {{ image: url(:/skins/arrows/down-{name}.png); width: 9px; height: 5px; }}
+QAbstractSpinBox::up-arrow:disabled, QAbstractSpinBox::down-arrow:disabled {{ image: none; }}
 QComboBox QAbstractItemView {{
     color: {etext};
     background: {edit};
@@ -367,11 +381,33 @@ SKINS = {
 }
 
 
+def write_arrow(path, colour, up):
+    """A 9 x 5 triangle in the given #rrggbb colour, as an RGBA PNG (standard library only)."""
+    w, h = 9, 5
+    r, g, b = (int(colour[i:i + 2], 16) for i in (1, 3, 5))
+    raw = b""
+    for y in range(h):
+        row = h - 1 - y if up else y  # the widest row at the base
+        left, right = row, w - 1 - row
+        raw += b"\x00" + b"".join(
+            bytes((r, g, b, 255 if left <= x <= right else 0)) for x in range(w))
+
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF)
+
+    png = b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", w, h, 8, 6, 0, 0, 0))
+    png += chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b"")
+    with open(path, "wb") as f:
+        f.write(png)
+
+
 def main():
-    os.makedirs(OUT, exist_ok=True)
+    os.makedirs(os.path.join(OUT, "arrows"), exist_ok=True)
     for name, values in SKINS.items():
         with open(os.path.join(OUT, name + ".qss"), "w", encoding="utf-8", newline="\n") as f:
-            f.write(TEMPLATE.format(**values))
+            f.write(TEMPLATE.format(name=name, **values))
+        for up in (True, False):
+            write_arrow(os.path.join(OUT, "arrows", ("up-" if up else "down-") + name + ".png"), values["htext"], up)
 
 
 if __name__ == "__main__":
