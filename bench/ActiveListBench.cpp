@@ -3,26 +3,20 @@
 #include "scheduler/ActiveTaskList.h"
 #include "support/TestSupport.h"
 
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <benchmark/benchmark.h>
 
 static void BM_AddMaingrid10k(benchmark::State &state)
 {
     TestProgramDir dir;
     TDataModule1 dm;
-    dm.ADOConnection1.setDatabaseFile(dir.databaseFile());
-    dm.ADOConnection1.Open();
-    QSqlDatabase db = QSqlDatabase::database(dm.ADOConnection1.connectionName());
-    db.transaction();
-    for (int i = 0; i < 10000; ++i) {
+    OpenTestDatabase(dm, dir);
+    InsertTestTasks(dm, 10000, [](int i) {
         TestTask t;
         t.title = QStringLiteral("任务%1").arg(i);
         t.calendar = i % 2 ? QStringLiteral("农历") : QStringLiteral("阳历");
         t.memo = QStringLiteral("内容 %1").arg(i);
-        InsertTestTask(dm, t);
-    }
-    db.commit();
+        return t;
+    });
     TActiveTaskList list;
     for (auto _ : state) {
         list.AddMaingrid(dm);

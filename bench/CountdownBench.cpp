@@ -4,18 +4,14 @@
 #include "scheduler/StatusTicker.h"
 #include "support/TestSupport.h"
 
-#include <QSqlDatabase>
 #include <benchmark/benchmark.h>
 
 static void BM_CountdownTick1000(benchmark::State &state)
 {
     TestProgramDir dir;
     TDataModule1 dm;
-    dm.ADOConnection1.setDatabaseFile(dir.databaseFile());
-    dm.ADOConnection1.Open();
-    QSqlDatabase db = QSqlDatabase::database(dm.ADOConnection1.connectionName());
-    db.transaction();
-    for (int i = 0; i < 1000; ++i) {
+    OpenTestDatabase(dm, dir);
+    InsertTestTasks(dm, 1000, [](int i) {
         TestTask t;
         t.kind = QStringLiteral("计时");
         t.title = QStringLiteral("倒计时%1").arg(i);
@@ -24,9 +20,8 @@ static void BM_CountdownTick1000(benchmark::State &state)
         t.date = QStringLiteral("2027-06-%1").arg(1 + i % 28, 2, 10, QLatin1Char('0'));
         t.time = QStringLiteral("03:33:%1").arg(i % 60, 2, 10, QLatin1Char('0'));
         t.tasktime = t.xhtype == QLatin1String("1") ? t.date + QLatin1Char(' ') + t.time : QStringLiteral("每天 ") + t.time;
-        InsertTestTask(dm, t);
-    }
-    db.commit();
+        return t;
+    });
     dm.ADOTime.SetSQL(Statements::TabList(0, 4));
     dm.ADOTime.Open();
     const QDateTime now(QDate(2026, 12, 11), QTime(8, 0));

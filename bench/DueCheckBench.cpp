@@ -4,19 +4,15 @@
 #include "scheduler/DueCheck.h"
 #include "support/TestSupport.h"
 
-#include <QSqlDatabase>
 #include <benchmark/benchmark.h>
 
 static void BM_DueCheckTick10k(benchmark::State &state)
 {
     TestProgramDir dir;
     TDataModule1 dm;
-    dm.ADOConnection1.setDatabaseFile(dir.databaseFile());
-    dm.ADOConnection1.Open();
-    QSqlDatabase db = QSqlDatabase::database(dm.ADOConnection1.connectionName());
-    db.transaction();
-    static const char16_t *kinds[] = {u"闹钟", u"日程", u"计时", u"程序", u"关机"};
-    for (int i = 0; i < 10000; ++i) {
+    OpenTestDatabase(dm, dir);
+    InsertTestTasks(dm, 10000, [](int i) {
+        static const char16_t *kinds[] = {u"闹钟", u"日程", u"计时", u"程序", u"关机"};
         TestTask t;
         t.kind = QString::fromUtf16(kinds[i % 5]);
         t.title = QStringLiteral("任务%1").arg(i);
@@ -29,9 +25,8 @@ static void BM_DueCheckTick10k(benchmark::State &state)
         if (t.xhtype == QLatin1String("2"))
             t.time = QStringLiteral("00:59:%1").arg(i % 60, 2, 10, QLatin1Char('0'));
         t.date = QStringLiteral("2026-%1-%2").arg(1 + i % 12, 2, 10, QLatin1Char('0')).arg(1 + i % 28, 2, 10, QLatin1Char('0'));
-        InsertTestTask(dm, t);
-    }
-    db.commit();
+        return t;
+    });
     TActiveTaskList list;
     list.AddMaingrid(dm);
     int raised = 0;

@@ -79,3 +79,18 @@ qint64 InsertTestTask(TDataModule1 &dm, const TestTask &t)
         throw std::runtime_error(q.lastError().text().toStdString());
     return q.lastInsertId().toLongLong();
 }
+
+void InsertTestTasks(TDataModule1 &dm, int n, const std::function<TestTask(int)> &make)
+{
+    QSqlDatabase db = QSqlDatabase::database(dm.ADOConnection1.connectionName(), false);
+    db.transaction();
+    for (int i = 0; i < n; ++i)
+        InsertTestTask(dm, make(i));
+    db.commit();
+}
+
+void OpenTestDatabase(TDataModule1 &dm, const TestProgramDir &dir)
+{
+    dm.ADOConnection1.setDatabaseFile(dir.databaseFile());
+    dm.ADOConnection1.Open();
+}

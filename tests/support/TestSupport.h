@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QTemporaryDir>
+#include <functional>
 
 class TestProgramDir {
 public:
@@ -38,3 +39,7 @@ struct TestTask {
     QString exetype;
 };
 qint64 InsertTestTask(TDataModule1 &dm, const TestTask &t);
+// Inserts n rows made by make(i), in one transaction (benchmarks seed thousands).
+void InsertTestTasks(TDataModule1 &dm, int n, const std::function<TestTask(int)> &make);
+// Opens dm on the folder's task database; throws when it cannot.
+void OpenTestDatabase(TDataModule1 &dm, const TestProgramDir &dir);
