@@ -14,6 +14,7 @@ OUT = os.path.join(ROOT, "assets", "Skin")
 
 TEMPLATE = """/* {title}: {about}
    Written by tools/make_skins.py; edit the tool, not this file. */
+/* link-color: {link} */
 
 TMainForm, QDialog, QMessageBox {{
     background: {window};
@@ -357,6 +358,7 @@ SKINS = {
         track="#f1e8f6", handle=v((0, "#f4e8fa"), (1, "#d9c2e6")), chunk=v((0, "#e07cc0"), (1, "#9c2f7a")),
     ),
     "WMP11": dict(
+        link="#8ec7ff",  # the links stay blue, light enough for black
         title="黑亮", about="glossy black: piano-black surfaces, chrome text, a blue glow",
         window=v((0, "#2e2e2e"), (0.08, "#1a1a1a"), (1, "#050505")), text="#e6e6e6",
         button=v((0, "#5c5c5c"), (0.5, "#2c2c2c"), (0.51, "#121212"), (1, "#262626")), btext="#f0f0f0", bborder="#000000",
@@ -405,7 +407,7 @@ def main():
     os.makedirs(os.path.join(OUT, "arrows"), exist_ok=True)
     for name, values in SKINS.items():
         with open(os.path.join(OUT, name + ".qss"), "w", encoding="utf-8", newline="\n") as f:
-            f.write(TEMPLATE.format(name=name, **values))
+            f.write(TEMPLATE.format(name=name, **{"link": "#0000ff", **values}))
         for up in (True, False):
             write_arrow(os.path.join(OUT, "arrows", ("up-" if up else "down-") + name + ".png"), values["htext"], up)
 

@@ -45,7 +45,7 @@ void TMainForm::buildFrame()
 
     auto link = [this](const char *name, const QString &text, int x, int y) {
         auto *l = named(new QLabel(this), name);
-        l->setText(QStringLiteral("<a href=\"#\" style=\"color:#0000ff;\">%1</a>").arg(text));
+        l->setText(QStringLiteral("<a href=\"#\">%1</a>").arg(text)); // the skin's link colour
         l->setTextFormat(Qt::RichText);
         l->setCursor(Qt::PointingHandCursor);
         l->move(x, y);

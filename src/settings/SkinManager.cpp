@@ -1,6 +1,8 @@
 #include "settings/SkinManager.h"
 
 #include <QApplication>
+#include <QPalette>
+#include <QStyle>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -112,4 +114,10 @@ void TSkinManager::apply()
         return;
     // One sheet on the application reaches every window, open dialogs included.
     qApp->setStyleSheet(m_text);
+    // Style sheets cannot colour rich-text links; a skin names its link colour in a comment.
+    static const QRegularExpression linkRule(QStringLiteral("/\\*\\s*link-color:\\s*(#[0-9a-fA-F]{6})\\s*\\*/"));
+    const QRegularExpressionMatch m = linkRule.match(m_text);
+    QPalette p = qApp->palette();
+    p.setColor(QPalette::Link, m.hasMatch() ? QColor(m.captured(1)) : QApplication::style()->standardPalette().color(QPalette::Link));
+    qApp->setPalette(p);
 }
