@@ -61,6 +61,15 @@ QLineEdit *hiddenEdit(QWidget *parent, const char *name)
     return e;
 }
 
+QPushButton *button(QWidget *parent, const char *name, const char16_t *text, int x, int y)
+{
+    auto *b = new QPushButton(QString::fromUtf16(text), parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setGeometry(x, y, 75, 25);
+    b->setAutoDefault(false); // Enter must never answer an alert by accident
+    return b;
+}
+
 QWidget *webStrip(QWidget *dialog, int y, QWidget **web1Panel)
 {
     auto *panel = new QWidget(dialog);
@@ -110,16 +119,9 @@ THintForm::THintForm(TAppContext &ctx, QWidget *parent)
     sLabel3 = line(sGroupBox1, "sLabel3", 76, 132);
     sLabel3->setWordWrap(true);
     Bevel3 = rule(sGroupBox1, "Bevel3", 214);
-    auto button = [this](const char *name, const char16_t *text, int x) {
-        auto *b = new QPushButton(QString::fromUtf16(text), sGroupBox1);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setGeometry(x, 222, 75, 25);
-        b->setAutoDefault(false);
-        return b;
-    };
-    Button1 = button("Button1", u"完成", 12);
-    Button2 = button("Button2", u"修改", 95);
-    Button3 = button("Button3", u"延时", 178);
+    Button1 = button(sGroupBox1, "Button1", u"完成", 12, 222);
+    Button2 = button(sGroupBox1, "Button2", u"修改", 95, 222);
+    Button3 = button(sGroupBox1, "Button3", u"延时", 178, 222);
     sComboBox1 = delayBox(sGroupBox1, 261, 222);
     Edit1 = hiddenEdit(this, "Edit1");
     Edit2 = hiddenEdit(this, "Edit2");

@@ -46,5 +46,6 @@ QLabel *line(QWidget *parent, const char *name, int y, int height);
 QFrame *rule(QWidget *parent, const char *name, int y);
 QComboBox *delayBox(QWidget *parent, int x, int y);
 QLineEdit *hiddenEdit(QWidget *parent, const char *name);
+QPushButton *button(QWidget *parent, const char *name, const char16_t *text, int x, int y);
 QWidget *webStrip(QWidget *dialog, int y, QWidget **web1Panel);
 } // namespace AlertLayout

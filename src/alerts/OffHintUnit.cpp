@@ -39,16 +39,9 @@ TOffHintForm::TOffHintForm(TAppContext &ctx, QWidget *parent)
     sLabel3 = line(sGroupBox1, "sLabel3", 76, 54);
     sLabel3->setWordWrap(true);
     Bevel3 = rule(sGroupBox1, "Bevel3", 138);
-    auto button = [this](const char *name, const char16_t *text, int x) {
-        auto *b = new QPushButton(QString::fromUtf16(text), sGroupBox1);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setGeometry(x, 148, 75, 25);
-        b->setAutoDefault(false);
-        return b;
-    };
-    Button2 = button("Button2", u"马上关机", 12);
-    Button1 = button("Button1", u"取消关机", 95);
-    Button3 = button("Button3", u"延时", 178);
+    Button2 = button(sGroupBox1, "Button2", u"马上关机", 12, 148);
+    Button1 = button(sGroupBox1, "Button1", u"取消关机", 95, 148);
+    Button3 = button(sGroupBox1, "Button3", u"延时", 178, 148);
     sComboBox1 = delayBox(sGroupBox1, 261, 148);
     setTabOrder(Button2, Button1);
     setTabOrder(Button1, Button3);
